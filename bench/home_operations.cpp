@@ -1,0 +1,13 @@
+#include "bench_operation.h"
+#include "database.h"
+#include "home_summary.h"
+
+std::vector<BenchOperation> homeOperations(Database &db) {
+    return {
+        {QStringLiteral("home page refresh"),
+         [&db] {
+             db.scalar(QStringLiteral("select daytxt from sys_sys"));
+             computeHomeSummary(db, QDate(2026, 12, 9));
+         }},
+    };
+}

@@ -1,0 +1,9 @@
+#include "account_totals.h"
+#include "bench_operation.h"
+#include "database.h"
+
+std::vector<BenchOperation> storeOperations(Database &db) {
+    return {
+        {QStringLiteral("RecalcAccountTotals"), [&db] { RecalcAccountTotals(db); }},
+    };
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "db_error.h"
+#include "money.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <initializer_list>
+#include <vector>
+
+// One named parameter. Dates and money are turned into their stored form here, so no
+// caller ever binds a raw QDateTime (Qt would write it with a 'T' and milliseconds).
+struct Param {
+    Param(const char *name, const QString &value) : name(QString::fromUtf8(name)), value(value) {}
+    Param(const char *name, const char *value)
+        : name(QString::fromUtf8(name)), value(QString::fromUtf8(value)) {}
+    Param(const char *name, int value) : name(QString::fromUtf8(name)), value(value) {}
+    Param(const char *name, qint64 value) : name(QString::fromUtf8(name)), value(value) {}
+    Param(const char *name, Money value) : name(QString::fromUtf8(name)), value(value.raw()) {}
+    Param(const char *name, const QDate &day);
+    Param(const char *name, const QDateTime &moment);
+    Param(const char *name, const QVariant &value) : name(QString::fromUtf8(name)), value(value) {}
+
+    QString name;
+    QVariant value;
+};
+using Params = std::vector<Param>;
+
+// Why the database file could not be opened.
+class OpenError : public DbError {
+public:
+    enum Reason { Missing, NotADatabase, NoSettings, TooNew };
+    OpenError(Reason reason, const QString &engineText);
+    Reason reason() const { return m_reason; }
+
+private:
+    Reason m_reason;
+};
+
+// The program's one connection to its database file.
+class Database {
+public:
+    // Opens an existing file read-write; never creates one. Throws DbError with a
+    // message fit for the user when the file is missing, is not a database, lacks the
+    // settings table, or was written by a newer version of the program.
+    static Database open(const QString &path);
+    // Opens (and creates) a file for building a fresh database. Only the schema
+    // builder uses this.
+    static Database create(const QString &path);
+
+    Database(Database &&other) noexcept;
+    Database &operator=(Database &&other) noexcept;
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+    ~Database();
+
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+
+    // Runs one statement that returns no rows; gives the number of rows changed.
+    int exec(const QString &sql, const Params &params = {});
+    // Runs one statement that returns rows, positioned before the first row.
+    QSqlQuery select(const QString &sql, const Params &params = {});
+    // The first column of the first row, or an invalid QVariant when there is no row.
+    QVariant scalar(const QString &sql, const Params &params = {});
+    // Runs a script of several statements separated by semicolons (schema files).
+    void execScript(const QString &script);
+
+    QSqlDatabase &connection() { return m_db; }
+
+private:
+    Database(QSqlDatabase db, QString connectionName, QString path);
+    QSqlQuery prepare(const QString &sql, const Params &params);
+
+    QSqlDatabase m_db;
+    QString m_connectionName;
+    QString m_path;
+};
+
+// Rolls back unless committed, so a sequence that fails half-way leaves nothing behind.
+class Transaction {
+public:
+    explicit Transaction(Database &db);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    void commit();
+
+private:
+    Database &m_db;
+    bool m_done = false;
+};

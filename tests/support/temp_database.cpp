@@ -1,0 +1,8 @@
+#include "temp_database.h"
+
+#include "schema.h"
+
+TempDatabase::TempDatabase() {
+    Schema::createDatabase(path());
+    m_db = std::make_unique<Database>(Database::open(path()));
+}

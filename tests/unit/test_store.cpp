@@ -1,0 +1,201 @@
+#include "database.h"
+#include "schema.h"
+#include "temp_database.h"
+#include "tidy.h"
+
+#include <QFile>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestStore : public QObject {
+    Q_OBJECT
+private slots:
+    void seededDatabaseHasWhatTheProgramCountsOn() {
+        TempDatabase t;
+        Database &db = t.db();
+        QCOMPARE(db.scalar("select isji from sys_sys where id=1").toInt(), 0);
+        QCOMPARE(db.scalar("select sys_name from s_user where id=1").toString(), "管理员");
+        QCOMPARE(db.scalar("select sys_pwd from s_user where id=1").toString(), "");
+        QCOMPARE(db.scalar("select f_class||f_id from s_fenlei where id=1").toString(), "S0");
+        QCOMPARE(db.scalar("select f_class||f_id from s_fenlei where id=4").toString(), "Z0");
+        QCOMPARE(db.scalar("select z_name from z_zhanghu").toString(), "现金");
+        // Every top-level expense category has its budget row.
+        QCOMPARE(db.scalar("select count(*) from s_fenlei where f_id=0 and f_class='Z' and id not "
+                           "in (select f_id from s_yushuan)")
+                     .toInt(),
+                 0);
+        // Every sub-category has a quick code.
+        QCOMPARE(db.scalar("select count(*) from s_fenlei where f_id<>0 and "
+                           "(f_pinyin is null or f_pinyin='')")
+                     .toInt(),
+                 0);
+    }
+
+    void viewsExposeExactlyTheirColumns() {
+        TempDatabase t;
+        auto columns = [&](const QString &view) {
+            QSqlRecord record = t.db().connection().record(view);
+            QStringList names;
+            for (int i = 0; i < record.count(); ++i)
+                names << record.fieldName(i);
+            return names.join(',');
+        };
+        QCOMPARE(columns("s_z_all"), "id,s_date,s_jine,s_other,f_class,f_name,sys_name,z_name");
+        QCOMPARE(columns("v_flbb"), "f_id,dfenlei,xfenlei,s_jine,s_date,f_class");
+        QCOMPARE(columns("s_ys"), "xid,f_name,s_jine,s_date");
+    }
+
+    void viewsKeepOrFilterEntriesAsReportsNeed() {
+        TempDatabase t;
+        Database &db = t.db();
+        // An expense under 餐饮费 (5, below 4) whose member and account are gone, and an income.
+        db.exec("insert into s_shouru (f_fenleiid,s_jine,s_userid,s_zhanghuid,s_date,f_class) "
+                "values (5,100000,99,99,'2024-05-03 00:00:00','Z'),"
+                "(2,50000,1,1,'2024-05-03 00:00:00','S')");
+        QCOMPARE(db.scalar("select count(*) from s_z_all").toInt(), 2);
+        QVERIFY(db.scalar("select sys_name from s_z_all where f_class='Z'").isNull());
+        QCOMPARE(db.scalar("select dfenlei||'/'||xfenlei from v_flbb where f_class='Z'").toString(),
+                 "日常生活/餐饮费");
+        QCOMPARE(db.scalar("select count(*) from s_ys").toInt(), 1);
+        QCOMPARE(db.scalar("select xid from s_ys").toInt(), 4);
+    }
+
+    void schemaRefusesBadRows() {
+        TempDatabase t;
+        Database &db = t.db();
+        auto refused = [&](const char *sql) {
+            try {
+                db.exec(QString::fromUtf8(sql));
+            } catch (const DbError &) {
+                return true;
+            }
+            return false;
+        };
+        // Names are unique over both kinds, ignoring ASCII case, and never empty.
+        QVERIFY(refused("insert into s_fenlei (f_id,f_class,f_name) values (1,'S','餐饮费')"));
+        QVERIFY(refused("insert into s_fenlei (f_id,f_class,f_name) values (1,'S','')"));
+        QVERIFY(refused("insert into s_fenlei (f_id,f_class) values (1,'S')"));
+        db.exec("insert into s_fenlei (f_id,f_class,f_name) values (4,'Z','KTV')");
+        QVERIFY(refused("insert into s_fenlei (f_id,f_class,f_name) values (1,'S','ktv')"));
+        QVERIFY(refused("insert into s_fenlei (f_id,f_class,f_name) values (4,'Z','" +
+                        QByteArray(51, 'a') + "')"));
+        // Dates only in the canonical form, money only as integers.
+        QVERIFY(refused("insert into s_shouru (s_date) values ('2024-05-03T00:00:00.000')"));
+        QVERIFY(refused("insert into s_shouru (s_date) values ('2024-05-03')"));
+        QVERIFY(refused("insert into s_shouru (s_jine) values (12.5)"));
+        QVERIFY(refused("insert into s_shouru (s_jine) values ('12元')"));
+        QVERIFY(!refused("insert into s_shouru (s_jine,s_date) values (125000,'2024-05-03 00:00:00')"));
+        // A new top-level row takes f_id 0 from the default.
+        db.exec("insert into s_fenlei (f_class,f_name) values ('Z','新大类')");
+        QCOMPARE(db.scalar("select f_id from s_fenlei where f_name='新大类'").toInt(), 0);
+    }
+
+    void bindsQuotesAndDatesSafely() {
+        TempDatabase t;
+        Database &db = t.db();
+        const QString remark = QStringLiteral("it's a \"quoted\" remark; drop table s_user; --");
+        db.exec("insert into s_shouru (s_other,s_date,s_jine) values (:o,:d,:m)",
+                {{"o", remark}, {"d", QDate(2024, 5, 3)}, {"m", Money::fromYuan(7)}});
+        QCOMPARE(db.scalar("select s_other from s_shouru").toString(), remark);
+        QCOMPARE(db.scalar("select s_date from s_shouru").toString(), "2024-05-03 00:00:00");
+        QCOMPARE(db.scalar("select s_jine from s_shouru").toLongLong(), 70000);
+        // A bound date-time keeps the canonical form too.
+        db.exec("update s_shouru set s_date=:d", {{"d", QDateTime(QDate(2024, 5, 3), QTime(10, 0))}});
+        QCOMPARE(db.scalar("select s_date from s_shouru").toString(), "2024-05-03 10:00:00");
+        QCOMPARE(db.scalar("select count(*) from s_user").toInt(), 1);
+    }
+
+    void transactionRollsBackUnlessCommitted() {
+        TempDatabase t;
+        Database &db = t.db();
+        try {
+            Transaction tx(db);
+            db.exec("insert into s_user (sys_name) values ('甲')");
+            db.exec("insert into no_such_table values (1)");
+            tx.commit();
+        } catch (const DbError &e) {
+            QVERIFY(e.text().contains("no_such_table"));
+        }
+        QCOMPARE(db.scalar("select count(*) from s_user").toInt(), 1);
+        {
+            Transaction outer(db);
+            db.exec("insert into s_user (sys_name) values ('乙')");
+            {
+                Transaction inner(db); // nests without error, rolled back alone
+                db.exec("insert into s_user (sys_name) values ('丙')");
+            }
+            outer.commit();
+        }
+        QCOMPARE(db.scalar("select group_concat(sys_name) from s_user where id>1").toString(), "乙");
+    }
+
+    void openRefusesWhatIsNotOurDatabase() {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath("fmy.dll");
+        try {
+            Database::open(missing);
+            QFAIL("opened a missing file");
+        } catch (const OpenError &e) {
+            QCOMPARE(e.reason(), OpenError::Missing);
+        }
+        QVERIFY(!QFile::exists(missing)); // never created
+
+        QFile junk(dir.filePath("junk.dll"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray(4096, 'x'));
+        junk.close();
+        try {
+            Database::open(junk.fileName());
+            QFAIL("opened a file that is not a database");
+        } catch (const OpenError &e) {
+            QCOMPARE(e.reason(), OpenError::NotADatabase);
+        }
+
+        const QString empty = dir.filePath("empty.dll");
+        Database::create(empty).exec("create table t (x)");
+        try {
+            Database::open(empty);
+            QFAIL("opened a database without settings");
+        } catch (const OpenError &e) {
+            QCOMPARE(e.reason(), OpenError::NoSettings);
+        }
+
+        const QString newer = dir.filePath("newer.dll");
+        Schema::createDatabase(newer);
+        Database::create(newer).exec(QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version + 1));
+        try {
+            Database::open(newer);
+            QFAIL("opened a file from a newer version");
+        } catch (const OpenError &e) {
+            QCOMPARE(e.reason(), OpenError::TooNew);
+        }
+    }
+
+    void openFindsAFileWithAwkwardCharactersInItsPath() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("家 #1?%.dll");
+        Schema::createDatabase(path);
+        Database db = Database::open(path);
+        QCOMPARE(db.scalar("select id from sys_sys").toInt(), 1);
+    }
+
+    void tidyUpsRemoveOnlyDanglingRows() {
+        TempDatabase t;
+        Database &db = t.db();
+        db.exec("insert into s_shouru (f_fenleiid,s_jine,f_class) values (5,1,'Z'),(999,2,'Z')");
+        db.exec("insert into s_fenlei (f_id,f_name) values (4,'无类别')");
+        CleanEntries(db);
+        QCOMPARE(db.scalar("select group_concat(s_jine) from s_shouru").toString(), "1");
+        CleanCategories(db);
+        QCOMPARE(db.scalar("select count(*) from s_fenlei where f_name='无类别'").toInt(), 0);
+        QCOMPARE(db.scalar("select count(*) from s_fenlei where id in (1,4)").toInt(), 2);
+        // A deleted category takes its entries at the next clean-up.
+        db.exec("delete from s_fenlei where id=5");
+        CleanEntries(db);
+        QCOMPARE(db.scalar("select count(*) from s_shouru").toInt(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStore)
+#include "test_store.moc"
