@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QSqlQuery>
 #include <QVector>
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -65,7 +66,7 @@ void generateLedger(Database &db, const LedgerShape &shape) {
 
     // Decades of books for large ledgers, at least a year for small ones.
     const QDate lastDay(2026, 12, 31);
-    const qint64 spanDays = qBound<qint64>(365, shape.entries / 20, 40 * 365);
+    const qint64 spanDays = std::clamp<qint64>(shape.entries / 20, 365, 40 * 365);
     const QDate firstDay = lastDay.addDays(-spanDays + 1);
 
     QSqlQuery insert(db.connection());

@@ -1,0 +1,17 @@
+#include "application.h"
+#include "desktop_services.h"
+#include "program.h"
+
+int main(int argc, char **argv) {
+    TallybeeApplication app(argc, argv);
+    MessageBoxPrompts prompts;
+    SystemClock clock;
+    DesktopShell shell;
+    Program program(prompts, clock, shell, QCoreApplication::applicationDirPath());
+    QObject::connect(&program, &Program::finished, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    program.start();
+    if (program.isFinished())
+        return 1;
+    return app.exec();
+}

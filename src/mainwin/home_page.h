@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app_context.h"
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QGroupBox;
+class QChartView;
+class Money;
+
+// The home page: this household's money at a glance, and the personal signature.
+class HomePage : public QWidget {
+    Q_OBJECT
+public:
+    HomePage(AppContext &context, QWidget *parent = nullptr);
+
+    // The navigation bar's clear-highlight and the page stack's bring-to-front.
+    void setNavigationHooks(std::function<void()> clearHighlight, std::function<void()> front);
+
+    // Reads everything afresh, recomputing the account totals first.
+    void refresh();
+
+private:
+    void buildSignature();
+    QLabel *addFigure(QWidget *panel, const QString &heading, int x, int centreY);
+    QChartView *addRanking(const QString &heading, int y, int height);
+    void fillRanking(QChartView *view, const std::vector<std::pair<QString, Money>> &rows,
+                     const QColor &colour);
+    void saveSignature();
+
+    AppContext &m_context;
+    std::function<void()> m_clearHighlight;
+    std::function<void()> m_front;
+
+    QLabel *m_signature = nullptr;
+    QGroupBox *m_editor = nullptr;
+    QLineEdit *m_signatureEdit = nullptr;
+    QLabel *m_funds = nullptr;
+    QLabel *m_claims = nullptr;
+    QLabel *m_totalAssets = nullptr;
+    QLabel *m_debts = nullptr;
+    QLabel *m_netAssets = nullptr;
+    QLabel *m_incomeThisMonth = nullptr;
+    QLabel *m_expenseThisMonth = nullptr;
+    QLabel *m_incomeLastMonth = nullptr;
+    QLabel *m_expenseLastMonth = nullptr;
+    QChartView *m_expenseChart = nullptr;
+    QChartView *m_incomeChart = nullptr;
+};

@@ -1,0 +1,18 @@
+#include "person_report_page.h"
+
+#include "app_context.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+PersonReportPage::PersonReportPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+    setObjectName(QStringLiteral("personReportPage"));
+    auto *layout = new QVBoxLayout(this);
+    auto *title = new QLabel(QStringLiteral("人员报表"), this);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title);
+}
+
+void PersonReportPage::setPeriod(const QDate &/*from*/, const QDate &/*to*/) {}
+
+void PersonReportPage::enter(const QDate &/*today*/) {}

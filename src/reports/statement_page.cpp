@@ -1,0 +1,20 @@
+#include "statement_page.h"
+
+#include "app_context.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+StatementPage::StatementPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+    setObjectName(QStringLiteral("statementPage"));
+    auto *layout = new QVBoxLayout(this);
+    auto *title = new QLabel(QStringLiteral("打印报表"), this);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title);
+}
+
+void StatementPage::addTitleLine(const QString &/*line*/) {}
+
+QString StatementPage::kindText() const { return {}; }
+
+void StatementPage::load() {}

@@ -1,0 +1,16 @@
+#include "settings_page.h"
+
+#include "app_context.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+SettingsPage::SettingsPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+    setObjectName(QStringLiteral("settingsPage"));
+    auto *layout = new QVBoxLayout(this);
+    auto *title = new QLabel(QStringLiteral("系统设置"), this);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title);
+}
+
+void SettingsPage::reloadUsers() {}

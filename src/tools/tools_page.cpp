@@ -1,0 +1,20 @@
+#include "tools_page.h"
+
+#include "app_context.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+ToolsPage::ToolsPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+    setObjectName(QStringLiteral("toolsPage"));
+    auto *layout = new QVBoxLayout(this);
+    auto *title = new QLabel(QStringLiteral("实用工具"), this);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title);
+}
+
+void ToolsPage::showDiaryTab() {}
+
+void ToolsPage::showCalendarTab() {}
+
+void ToolsPage::refresh(const QDateTime &/*now*/) {}

@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QPointer>
+#include <QRect>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class QAbstractItemModel;
+class QModelIndex;
+class QScrollBar;
+class QStyledItemDelegate;
+class QTableView;
+class GridView;
+class GridDelegate;
+class GridFooter;
+
+// How a column shows the model's raw value. Money columns hold integer ten-thousandths.
+enum class ColumnFormat {
+    Text,        // the value as it is
+    YuanPicture, // "￥12.50", "￥.50"
+    Currency,    // "¥1,234.50"
+    Date,        // "2024-05-03", with the time only when it is not midnight
+};
+
+// The one grid of every list: a table with a footer row of sums underneath that follows
+// the columns as they scroll and resize. Column settings are kept by the grid and put
+// back after every reload of the model (a header forgets them on reset).
+class DataGrid : public QWidget {
+    Q_OBJECT
+
+  public:
+    // What the draw hook may change before a cell is painted.
+    struct Cell {
+        int row;
+        int column; // model column
+        QString text;
+        QColor background; // invalid: as usual
+        QColor foreground; // invalid: as usual
+    };
+    using CellDrawHook = std::function<void(Cell &cell)>;
+
+    static constexpr QRgb HighlightColour = qRgb(166, 202, 240);
+    static constexpr QRgb FooterColour = qRgb(255, 255, 0);
+
+    explicit DataGrid(QWidget *parent = nullptr);
+    ~DataGrid() override;
+
+    void setModel(QAbstractItemModel *model);
+    QAbstractItemModel *model() const { return m_model; }
+    QTableView *view() const;
+    QWidget *viewport() const;
+
+    // Model column whose heading is this text, -1 when none.
+    int column(const QString &heading) const;
+
+    void setColumnHidden(int column, bool hidden = true);
+    void setColumnReadOnly(int column, bool readOnly = true);
+    void setColumnWidth(int column, int width);
+    void setColumnFormat(int column, ColumnFormat format);
+    // Edits and names the column's values through another delegate (a lookup list);
+    // painting, highlight and footer stay the grid's.
+    void setColumnDelegate(int column, QStyledItemDelegate *delegate);
+    void setHeading(int column, const QString &text);
+    void moveColumn(int column, int visualPosition);
+    void clearColumnSettings();
+
+    void setRowHeight(int pixels);
+    void setReadOnly(bool readOnly);
+    void setFitColumnsToWidth(bool fit);
+    void setHeadingColour(const QColor &colour);
+    void setCurrentRowHighlight(bool on);
+    void setCellDrawHook(CellDrawHook hook);
+
+    void setFooterVisible(bool visible);
+    bool isFooterVisible() const;
+    // The static text under the first visible column; shows the footer.
+    void setFooterLabel(const QString &text);
+    void setFooterSum(int column, bool on = true);
+
+    int currentRow() const;
+    void setCurrentRow(int row);
+    // Puts the text of an open cell editor into the model (before a save).
+    void commitEdit();
+
+    // What the user sees, by visible column in on-screen order (0-based).
+    int rowCountShown() const;
+    QStringList visibleHeadings() const;
+    QString cellText(int row, int visibleColumn) const;
+    QString footerText(int visibleColumn) const;
+    int visibleColumnForHeading(const QString &heading) const;
+    QModelIndex indexAt(int row, int visibleColumn) const;
+    // In viewport() coordinates, for clicking a cell.
+    QRect visualCellRect(int row, int visibleColumn) const;
+
+    // Text of a cell by model column: format, lookup name, then the draw hook.
+    QString displayText(const QModelIndex &index) const;
+    QString footerTextForColumn(int column) const;
+    int logicalColumn(int visibleColumn) const;
+
+  signals:
+    void currentRowChanged(int row);
+    void cellClicked(int row, int column); // model column
+    // A mouse button went down in the rows, after the current row moved there.
+    void mousePressed();
+
+  private:
+    friend class GridDelegate;
+    friend class GridFooter;
+
+    struct ColumnSettings {
+        bool hidden = false;
+        bool readOnly = false;
+        int width = -1;
+        ColumnFormat format = ColumnFormat::Text;
+        QPointer<QStyledItemDelegate> delegate;
+        QString heading;
+        int visualPosition = -1;
+        bool sum = false;
+    };
+
+    void applyColumnSettings();
+    void modelReset();
+    void fetchAll();
+    void recomputeFooter();
+    void syncScrollBar();
+    bool isMoneyColumn(int column) const;
+    Cell cellFor(const QModelIndex &index) const;
+    QString formatted(int column, const QVariant &raw) const;
+
+    GridView *m_view;
+    GridDelegate *m_delegate;
+    GridFooter *m_footer;
+    QScrollBar *m_scrollBar;
+    QPointer<QAbstractItemModel> m_model;
+    QList<QMetaObject::Connection> m_modelConnections;
+    QHash<int, ColumnSettings> m_settings;
+    CellDrawHook m_hook;
+    QString m_footerLabel;
+    QHash<int, QString> m_footerSums; // by model column
+    bool m_highlight = false;
+    bool m_fit = false;
+    bool m_readOnly = false;
+    bool m_applying = false;
+    bool m_fetching = false;
+};

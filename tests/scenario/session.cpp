@@ -1,0 +1,172 @@
+#include "session.h"
+
+#include "login_window.h"
+#include "main_window.h"
+#include "program.h"
+#include "step_failure.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QTimerEvent>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Carries a function into QObject::event, so it runs under QApplication::notify.
+class CallEvent : public QEvent {
+public:
+    explicit CallEvent(const std::function<void()> &call) : QEvent(type()), call(call) {}
+    static QEvent::Type type() {
+        static const auto registered = QEvent::Type(QEvent::registerEventType());
+        return registered;
+    }
+    std::function<void()> call;
+};
+
+class Courier : public QObject {
+public:
+    bool event(QEvent *event) override {
+        if (event->type() == CallEvent::type()) {
+            static_cast<CallEvent *>(event)->call();
+            return true;
+        }
+        return QObject::event(event);
+    }
+};
+
+} // namespace
+
+Session::Session(const QString &installFolder, const QString &scenarioFolder)
+    : m_scenarioFolder(scenarioFolder), m_folder(installFolder), m_courier(new Courier),
+      m_palette(QApplication::palette()) {
+    m_folder.useSeededDatabase();
+    m_folder.installSkin();
+}
+
+Session::~Session() {
+    endProgram();
+    qApp->setStyleSheet(QString());
+    QApplication::setPalette(m_palette);
+}
+
+void Session::start() {
+    endProgram();
+    m_program = std::make_unique<Program>(m_prompts, m_clock, m_shell, m_folder.path());
+    m_program->start();
+    settle();
+    if (!programEnded())
+        activateActiveWindow();
+}
+
+void Session::endProgram() {
+    if (!m_program)
+        return;
+    if (!m_program->isFinished())
+        m_program->end();
+    settle();
+    m_program.reset();
+    settle();
+    qApp->setStyleSheet(QString());
+}
+
+bool Session::programEnded() const { return !m_program || m_program->isFinished(); }
+
+QWidget *Session::activeWindow() const {
+    if (!m_program)
+        fail(QStringLiteral("expected a running program, found none started"));
+    if (m_program->isFinished())
+        fail(QStringLiteral("expected a running program, found it has ended"));
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible())
+        return modal;
+    QWidget *window = m_program->activeWindow();
+    if (!window)
+        fail(QStringLiteral("expected a program window, found none"));
+    return window;
+}
+
+QList<QWidget *> Session::programWindows() const {
+    QList<QWidget *> windows;
+    if (!m_program || m_program->isFinished())
+        return windows;
+    if (QWidget *login = m_program->loginWindow())
+        windows << login;
+    if (QWidget *main = m_program->mainWindow())
+        windows << main;
+    return windows;
+}
+
+void Session::activateActiveWindow() {
+    QWidget *window = activeWindow();
+    if (QApplication::activeWindow() == window)
+        return;
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    settle();
+}
+
+void Session::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void Session::deliver(const std::function<void()> &action) {
+    CallEvent event(action);
+    QCoreApplication::sendEvent(m_courier.get(), &event);
+}
+
+void Session::wait(qint64 msecs) {
+    const QDateTime start = m_clock.now();
+    struct Pending {
+        QPointer<QTimer> timer;
+        int id;
+        int interval;
+        qint64 due; // msecs after start
+    };
+    std::vector<Pending> pending;
+    qint64 elapsed = 0;
+
+    // A timer seen for the first time, or restarted, is due one interval from now.
+    auto refresh = [&] {
+        QList<QTimer *> timers;
+        if (m_program && !m_program->isFinished()) {
+            timers = m_program->findChildren<QTimer *>();
+            for (QWidget *window : programWindows())
+                timers += window->findChildren<QTimer *>();
+        }
+        std::erase_if(pending, [](const Pending &p) {
+            return !p.timer || !p.timer->isActive() || p.timer->timerId() != p.id ||
+                   p.timer->interval() != p.interval;
+        });
+        for (QTimer *timer : timers) {
+            if (!timer->isActive() || timer->interval() <= 0)
+                continue;
+            const bool known = std::any_of(pending.begin(), pending.end(),
+                                           [timer](const Pending &p) { return p.timer == timer; });
+            if (!known)
+                pending.push_back({timer, timer->timerId(), timer->interval(), elapsed + timer->interval()});
+        }
+    };
+
+    for (int guard = 0; guard < 1000000; ++guard) {
+        refresh();
+        auto next = std::min_element(pending.begin(), pending.end(),
+                                     [](const Pending &a, const Pending &b) { return a.due < b.due; });
+        if (next == pending.end() || next->due > msecs)
+            break;
+        elapsed = next->due;
+        next->due += next->interval;
+        QPointer<QTimer> timer = next->timer;
+        m_clock.set(start.addMSecs(elapsed));
+        QTimerEvent tick(timer->timerId());
+        QCoreApplication::sendEvent(timer, &tick);
+        settle();
+    }
+    m_clock.set(start.addMSecs(msecs));
+    settle();
+}

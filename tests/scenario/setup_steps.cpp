@@ -1,0 +1,71 @@
+#include "setup_steps.h"
+
+#include "actions.h"
+#include "direct_sql.h"
+#include "script.h"
+#include "session.h"
+#include "step_failure.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace SetupSteps {
+
+void database(Session &session, const QStringList &args) {
+    const QString &how = args.at(0);
+    if (how == QLatin1String("seed") && args.size() == 1)
+        session.folder().useSeededDatabase();
+    else if (how == QLatin1String("none") && args.size() == 1)
+        session.folder().removeDatabase();
+    else if (how == QLatin1String("file") && args.size() == 2)
+        session.folder().useDatabaseFile(QDir(session.scenarioFolder()).absoluteFilePath(args.at(1)));
+    else
+        fail(QStringLiteral("expected database seed, database none or database file PATH, found database %1")
+                 .arg(args.join(QLatin1Char(' '))));
+}
+
+void sql(Session &session, const QStringList &args) {
+    DirectSql::execute(session.folder().databasePath(), args.at(0));
+    // The program sees the change when it next reads; let it react to nothing else.
+    session.settle();
+}
+
+void today(Session &session, const QStringList &args) {
+    const QDate date = Actions::parseDate(args.at(0));
+    QTime time(0, 0);
+    if (args.size() > 1) {
+        static const QRegularExpression form(QStringLiteral("^\\d{2}:\\d{2}:\\d{2}$"));
+        time = QTime::fromString(args.at(1), QStringLiteral("HH:mm:ss"));
+        if (!form.match(args.at(1)).hasMatch() || !time.isValid())
+            fail(QStringLiteral("expected a time HH:MM:SS, found %1").arg(quoteWord(args.at(1))));
+    }
+    session.clock().set(QDateTime(date, time));
+}
+
+void skin(Session &session, const QStringList &args) {
+    if (args.at(0) != QLatin1String("none"))
+        fail(QStringLiteral("expected skin none, found skin %1").arg(quoteWord(args.at(0))));
+    session.folder().removeSkin();
+}
+
+void start(Session &session, const QStringList &) { session.start(); }
+
+void answer(Session &session, const QStringList &args) {
+    if (args.at(0) == QLatin1String("OK"))
+        session.prompts().queueAnswer(true);
+    else if (args.at(0) == QLatin1String("Cancel"))
+        session.prompts().queueAnswer(false);
+    else
+        fail(QStringLiteral("expected answer OK or answer Cancel, found answer %1").arg(quoteWord(args.at(0))));
+}
+
+void wait(Session &session, const QStringList &args) {
+    bool ok = false;
+    const double seconds = args.at(0).toDouble(&ok);
+    if (!ok || seconds < 0 || seconds > 366.0 * 24 * 3600)
+        fail(QStringLiteral("expected a number of seconds, found %1").arg(quoteWord(args.at(0))));
+    session.wait(qint64(std::llround(seconds * 1000)));
+}
+
+} // namespace SetupSteps
