@@ -73,7 +73,8 @@ int main(int argc, char **argv) {
         std::printf("%-40s %12.2f %8.2f\n", "floor (full scan summing s_jine)", floor, 1.0);
 
         std::vector<BenchOperation> operations = storeOperations(db);
-        for (auto &&more : {homeOperations(db)})
+        for (auto &&more : {homeOperations(db), entryOperations(db), categoryOperations(db),
+                             accountOperations(db)})
             operations.insert(operations.end(), more.begin(), more.end());
         for (const BenchOperation &op : operations) {
             const double ms = medianMs(op.run, runs);

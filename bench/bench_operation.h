@@ -15,3 +15,6 @@ struct BenchOperation {
 // The operations of each part of the program, over a generated ledger.
 std::vector<BenchOperation> storeOperations(Database &db);
 std::vector<BenchOperation> homeOperations(Database &db);
+std::vector<BenchOperation> entryOperations(Database &db);
+std::vector<BenchOperation> categoryOperations(Database &db);
+std::vector<BenchOperation> accountOperations(Database &db);
