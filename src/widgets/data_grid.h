@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemModel>
 #include <QColor>
 #include <QHash>
 #include <QPointer>

@@ -45,8 +45,9 @@ void focus(Session &session, QWidget *w) {
 
 bool canTypeInto(QWidget *w) {
     auto *combo = qobject_cast<QComboBox *>(w);
-    return qobject_cast<QLineEdit *>(w) || qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w) ||
-           qobject_cast<QAbstractSpinBox *>(w) || (combo && combo->isEditable());
+    return qobject_cast<QLineEdit *>(w) || qobject_cast<QTextEdit *>(w) ||
+           qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
+           (combo && combo->isEditable());
 }
 
 void selectAll(Session &session, QWidget *w) {
@@ -81,11 +82,14 @@ void chooseInCombo(Session &session, QComboBox *combo, const QString &item) {
         for (int i = 0; i < combo->count(); ++i)
             items << quoteWord(combo->itemText(i));
         fail(QStringLiteral("expected an item %1 to choose, found the items %2")
-                 .arg(quoteWord(item), items.isEmpty() ? QStringLiteral("(none)") : items.join(QLatin1Char(' '))));
+                 .arg(quoteWord(item),
+                      items.isEmpty() ? QStringLiteral("(none)") : items.join(QLatin1Char(' '))));
     }
-    const QModelIndex modelIndex = combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex());
+    const QModelIndex modelIndex =
+        combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex());
     if (!(combo->model()->flags(modelIndex) & Qt::ItemIsEnabled))
-        fail(QStringLiteral("expected the item %1 to be selectable, found it disabled").arg(quoteWord(item)));
+        fail(QStringLiteral("expected the item %1 to be selectable, found it disabled")
+                 .arg(quoteWord(item)));
     // What picking from the drop-down does: the current item changes (if it does), then
     // the choice is announced even when it is the same item again.
     QPointer<QComboBox> guard(combo);
@@ -102,10 +106,9 @@ void chooseInCombo(Session &session, QComboBox *combo, const QString &item) {
 
 void chooseInView(Session &session, QAbstractItemView *view, const QString &item) {
     const QAbstractItemModel *model = view->model();
-    const QModelIndexList hits =
-        model ? model->match(model->index(0, 0, view->rootIndex()), Qt::DisplayRole, item, 1,
-                             Qt::MatchExactly)
-              : QModelIndexList();
+    const QModelIndexList hits = model ? model->match(model->index(0, 0, view->rootIndex()),
+                                                      Qt::DisplayRole, item, 1, Qt::MatchExactly)
+                                       : QModelIndexList();
     if (hits.isEmpty())
         fail(QStringLiteral("expected an item %1 in the list, found none").arg(quoteWord(item)));
     view->scrollTo(hits.first());
@@ -127,7 +130,10 @@ void setSpinValue(Session &session, QWidget *w, const QString &item) {
         maximum = spin->maximum();
     }
     if (value < minimum || value > maximum)
-        fail(QStringLiteral("expected %1 within %2 to %3, found it outside").arg(item).arg(minimum).arg(maximum));
+        fail(QStringLiteral("expected %1 within %2 to %3, found it outside")
+                 .arg(item)
+                 .arg(minimum)
+                 .arg(maximum));
     session.deliver([w, value] {
         if (auto *spin = qobject_cast<QSpinBox *>(w))
             spin->setValue(int(value));
@@ -183,7 +189,8 @@ void key(Session &session, const Target &target, const QString &keyWord) {
     int code = 0;
     QString text;
     if (!UserInput::keyFromWord(keyWord, &code, &text))
-        fail(QStringLiteral("expected a key (Enter, Backspace, Tab, Escape or one character), found %1")
+        fail(QStringLiteral(
+                 "expected a key (Enter, Backspace, Tab, Escape or one character), found %1")
                  .arg(quoteWord(keyWord)));
     requireEnabled(w, target);
     focus(session, w);
@@ -204,7 +211,8 @@ void choose(Session &session, const Target &target, const QString &item) {
         session.activateActiveWindow();
         chooseInView(session, view, item);
     } else {
-        fail(QStringLiteral("expected a drop-down list, lookup box or spin box, found %1").arg(describe(target)));
+        fail(QStringLiteral("expected a drop-down list, lookup box or spin box, found %1")
+                 .arg(describe(target)));
     }
 }
 
@@ -263,7 +271,8 @@ void editCell(Session &session, const Target &target, const QString &row, const 
     }
     QPointer<QWidget> editor = view->indexWidget(index);
     if (!editor)
-        fail(QStringLiteral("expected an editor in row %1, column %2, found the cell not editable").arg(row, column));
+        fail(QStringLiteral("expected an editor in row %1, column %2, found the cell not editable")
+                 .arg(row, column));
 
     QWidget *input = keyTarget(editor);
     if (auto *combo = qobject_cast<QComboBox *>(input)) {
@@ -284,11 +293,13 @@ void editCell(Session &session, const Target &target, const QString &row, const 
 void login(Session &session, const QString &user, const QString &password) {
     QWidget *window = session.activeWindow();
     if (window->objectName() != QLatin1String("TF_Login"))
-        fail(QStringLiteral("expected the login window in front, found %1").arg(describe({window, -1})));
+        fail(QStringLiteral("expected the login window in front, found %1")
+                 .arg(describe({window, -1})));
     const QList<Target> combos = findAllOfKind(window, SelectorPart::Kind::Combo);
     QList<Target> passwords;
     for (const Target &t : findAllOfKind(window, SelectorPart::Kind::Edit)) {
-        if (auto *edit = qobject_cast<QLineEdit *>(t.widget.data()); edit && edit->echoMode() != QLineEdit::Normal)
+        if (auto *edit = qobject_cast<QLineEdit *>(t.widget.data());
+            edit && edit->echoMode() != QLineEdit::Normal)
             passwords << t;
     }
     if (combos.size() != 1 || passwords.size() != 1)

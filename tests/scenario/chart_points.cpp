@@ -30,8 +30,9 @@ QStringList barCategories(QAbstractSeries *series) {
 QList<ChartPoint> barPoints(QAbstractBarSeries *series) {
     QList<ChartPoint> points;
     const QList<QBarSet *> sets = series->barSets();
-    const bool onePerSet =
-        sets.size() > 1 && std::all_of(sets.begin(), sets.end(), [](QBarSet *s) { return s->count() == 1; });
+    const bool onePerSet = sets.size() > 1 && std::all_of(sets.begin(), sets.end(), [](QBarSet *s) {
+                               return s->count() == 1;
+                           });
     if (onePerSet) {
         for (QBarSet *set : sets)
             points.append({set->label(), set->at(0)});
@@ -78,10 +79,13 @@ QString xLabel(QXYSeries *series, double x) {
 QList<ChartPoint> chartPoints(QWidget *w, int seriesNumber) {
     auto *view = qobject_cast<QChartView *>(w);
     if (!view || !view->chart())
-        fail(QStringLiteral("expected a chart, found a %1").arg(QString::fromLatin1(w->metaObject()->className())));
+        fail(QStringLiteral("expected a chart, found a %1")
+                 .arg(QString::fromLatin1(w->metaObject()->className())));
     const QList<QAbstractSeries *> all = view->chart()->series();
     if (seriesNumber < 1 || seriesNumber > all.size())
-        fail(QStringLiteral("expected a series %1, found %2 series").arg(seriesNumber).arg(all.size()));
+        fail(QStringLiteral("expected a series %1, found %2 series")
+                 .arg(seriesNumber)
+                 .arg(all.size()));
     QAbstractSeries *series = all.at(seriesNumber - 1);
 
     if (auto *bars = qobject_cast<QAbstractBarSeries *>(series))

@@ -22,14 +22,15 @@ void withConnection(const QString &path, const std::function<void(QSqlDatabase &
         fail(QStringLiteral("expected a database file fmy.dll, found none"));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName);
-        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())
-                               .toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=rw"));
+        db.setDatabaseName(
+            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=rw"));
         // The program runs on this same thread: waiting for its lock cannot help.
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=200"));
         QString failure;
         if (!db.open()) {
-            failure = QStringLiteral("expected to open the database, found: %1").arg(errorText(db.lastError()));
+            failure = QStringLiteral("expected to open the database, found: %1")
+                          .arg(errorText(db.lastError()));
         } else {
             try {
                 work(db);
@@ -89,7 +90,8 @@ QStringList firstColumn(const QString &databasePath, const QString &queryText) {
         QSqlQuery query(db);
         query.setForwardOnly(true);
         if (!query.exec(queryText))
-            fail(QStringLiteral("expected the query to run, found: %1").arg(errorText(query.lastError())));
+            fail(QStringLiteral("expected the query to run, found: %1")
+                     .arg(errorText(query.lastError())));
         while (query.next()) {
             const QVariant value = query.value(0);
             values << (value.isNull() ? QStringLiteral("NULL") : value.toString());

@@ -22,7 +22,9 @@
 namespace Expectations {
 namespace {
 
-QString quoted(const QString &text) { return quoteWord(text); }
+QString quoted(const QString &text) {
+    return quoteWord(text);
+}
 
 QString quotedList(const QStringList &words) {
     QStringList out;
@@ -40,7 +42,8 @@ QWidget *widgetOf(const Target &target) {
 QAbstractButton *checkable(const Target &target) {
     auto *button = qobject_cast<QAbstractButton *>(widgetOf(target));
     if (target.isTab() || !button || !button->isCheckable())
-        fail(QStringLiteral("expected a check box or radio button, found %1").arg(describe(target)));
+        fail(
+            QStringLiteral("expected a check box or radio button, found %1").arg(describe(target)));
     return button;
 }
 
@@ -52,7 +55,8 @@ QStringList itemsOf(const Target &target) {
             items << combo->itemText(i);
         return items;
     }
-    if (auto *view = qobject_cast<QAbstractItemView *>(w); view && view->model() && !GridAccess::isGrid(w)) {
+    if (auto *view = qobject_cast<QAbstractItemView *>(w);
+        view && view->model() && !GridAccess::isGrid(w)) {
         for (int i = 0; i < view->model()->rowCount(view->rootIndex()); ++i)
             items << view->model()->index(i, 0, view->rootIndex()).data().toString();
         return items;
@@ -77,13 +81,16 @@ QList<QLabel *> navigationItems(QWidget *window) {
     return items;
 }
 
-QString navName(QLabel *item) { return captionOf({item, -1}); }
+QString navName(QLabel *item) {
+    return captionOf({item, -1});
+}
 
 QString endingMatch(const QString &kind, const QString &expected, const QStringList &done) {
     if (done.isEmpty())
         return QStringLiteral("expected %1 %2, found nothing %1").arg(kind, quoted(expected));
     if (!done.last().endsWith(expected))
-        return QStringLiteral("expected %1 ending in %2, found %3").arg(kind, quoted(expected), quoted(done.last()));
+        return QStringLiteral("expected %1 ending in %2, found %3")
+            .arg(kind, quoted(expected), quoted(done.last()));
     return QString();
 }
 
@@ -94,7 +101,8 @@ void message(Session &session, const QStringList &args) {
     if (!session.prompts().takeMessage(&shown))
         fail(QStringLiteral("expected a message box %1, found none").arg(quoted(args.at(0))));
     if (shown.text != args.at(0))
-        fail(QStringLiteral("expected a message box %1, found %2").arg(quoted(args.at(0)), quoted(shown.text)));
+        fail(QStringLiteral("expected a message box %1, found %2")
+                 .arg(quoted(args.at(0)), quoted(shown.text)));
     if (args.size() > 1 && shown.caption != args.at(1))
         fail(QStringLiteral("expected the message box captioned %1, found %2")
                  .arg(quoted(args.at(1)), quoted(shown.caption)));
@@ -104,14 +112,17 @@ void noMessage(Session &session, const QStringList &) {
     ScriptedPrompts::Message shown;
     const int waiting = session.prompts().uncheckedCount();
     if (session.prompts().takeMessage(&shown))
-        fail(QStringLiteral("expected no message box, found %1 (%2 unchecked)").arg(quoted(shown.text)).arg(waiting));
+        fail(QStringLiteral("expected no message box, found %1 (%2 unchecked)")
+                 .arg(quoted(shown.text))
+                 .arg(waiting));
 }
 
 void text(Session &session, const QStringList &args) {
     const Target target = resolve(session, args.at(0));
     const QString shown = visibleText(target);
     if (shown != args.at(1))
-        fail(QStringLiteral("expected %1 to show %2, found %3").arg(args.at(0), quoted(args.at(1)), quoted(shown)));
+        fail(QStringLiteral("expected %1 to show %2, found %3")
+                 .arg(args.at(0), quoted(args.at(1)), quoted(shown)));
 }
 
 void visible(Session &session, const QStringList &args) {
@@ -134,8 +145,9 @@ void visible(Session &session, const QStringList &args) {
 void hidden(Session &session, const QStringList &args) {
     const Target target = resolve(session, args.at(0), Reach::IncludingHidden);
     QWidget *w = widgetOf(target);
-    const bool shown = target.isTab() ? target.tabBar()->isVisible() && target.tabBar()->isTabVisible(target.tab)
-                                      : w->isVisible();
+    const bool shown =
+        target.isTab() ? target.tabBar()->isVisible() && target.tabBar()->isTabVisible(target.tab)
+                       : w->isVisible();
     if (shown)
         fail(QStringLiteral("expected %1 hidden, found it visible").arg(args.at(0)));
 }
@@ -151,6 +163,8 @@ void unchecked(Session &session, const QStringList &args) {
 }
 
 void focus(Session &session, const QStringList &args) {
+    // Only the active window has a focus widget; the user is looking at this one.
+    session.activateActiveWindow();
     const Target target = resolve(session, args.at(0));
     QWidget *w = widgetOf(target);
     QWidget *focused = QApplication::focusWidget();
@@ -165,13 +179,15 @@ void items(Session &session, const QStringList &args) {
     const QStringList expected = args.mid(1);
     const QStringList shown = itemsOf(resolve(session, args.at(0)));
     if (shown != expected)
-        fail(QStringLiteral("expected the items %1, found %2").arg(quotedList(expected), quotedList(shown)));
+        fail(QStringLiteral("expected the items %1, found %2")
+                 .arg(quotedList(expected), quotedList(shown)));
 }
 
 void caption(Session &session, const QStringList &args) {
     const QString shown = session.activeWindow()->windowTitle();
     if (shown != args.at(0))
-        fail(QStringLiteral("expected the caption %1, found %2").arg(quoted(args.at(0)), quoted(shown)));
+        fail(QStringLiteral("expected the caption %1, found %2")
+                 .arg(quoted(args.at(0)), quoted(shown)));
 }
 
 void front(Session &session, const QStringList &args) {
@@ -185,8 +201,9 @@ void highlighted(Session &session, const QStringList &args) {
     const QList<QLabel *> all = navigationItems(session.activeWindow());
     QList<QLabel *> expected;
     for (const QString &name : args) {
-        auto it = std::find_if(all.begin(), all.end(),
-                               [&](QLabel *l) { return navName(l) == name || l->objectName() == name; });
+        auto it = std::find_if(all.begin(), all.end(), [&](QLabel *l) {
+            return navName(l) == name || l->objectName() == name;
+        });
         if (it == all.end())
             fail(QStringLiteral("expected a navigation item %1, found none").arg(quoted(name)));
         expected << *it;
@@ -202,13 +219,16 @@ void highlighted(Session &session, const QStringList &args) {
         same = same && on == expected.contains(item);
     }
     if (!same)
-        fail(QStringLiteral("expected highlighted %1, found %2").arg(quotedList(wanted), quotedList(shown)));
+        fail(QStringLiteral("expected highlighted %1, found %2")
+                 .arg(quotedList(wanted), quotedList(shown)));
 }
 
 void rows(Session &session, const QStringList &args) {
     const GridAccess grid(widgetOf(resolve(session, args.at(0))));
     if (QString::number(grid.rows()) != args.at(1))
-        fail(QStringLiteral("expected %1 rows in %2, found %3").arg(args.at(1), args.at(0)).arg(grid.rows()));
+        fail(QStringLiteral("expected %1 rows in %2, found %3")
+                 .arg(args.at(1), args.at(0))
+                 .arg(grid.rows()));
 }
 
 void cell(Session &session, const QStringList &args) {
@@ -231,7 +251,8 @@ void columns(Session &session, const QStringList &args) {
     const GridAccess grid(widgetOf(resolve(session, args.at(0))));
     const QStringList expected = args.mid(1);
     if (grid.headings() != expected)
-        fail(QStringLiteral("expected the columns %1, found %2").arg(quotedList(expected), quotedList(grid.headings())));
+        fail(QStringLiteral("expected the columns %1, found %2")
+                 .arg(quotedList(expected), quotedList(grid.headings())));
 }
 
 void chart(Session &session, const QStringList &args) {
@@ -245,43 +266,51 @@ void chart(Session &session, const QStringList &args) {
     for (int i = 0; same && i < shown.size(); ++i) {
         const QString &word = args.at(i + 1);
         const qsizetype eq = word.lastIndexOf(QLatin1Char('='));
-        same = eq >= 0 && word.left(eq) == shown.at(i).label && sameDecimal(word.mid(eq + 1), shown.at(i).value);
+        same = eq >= 0 && word.left(eq) == shown.at(i).label &&
+               sameDecimal(word.mid(eq + 1), shown.at(i).value);
     }
     if (!same)
-        fail(QStringLiteral("expected the points %1, found %2").arg(quotedList(args.mid(1)), quotedList(shownText)));
+        fail(QStringLiteral("expected the points %1, found %2")
+                 .arg(quotedList(args.mid(1)), quotedList(shownText)));
 }
 
 void points(Session &session, const QStringList &args) {
     const Selector selector = selectorFrom(args.at(0));
-    const qsizetype count = chartPoints(widgetOf(resolve(session, args.at(0))), selector.series).size();
+    const qsizetype count =
+        chartPoints(widgetOf(resolve(session, args.at(0))), selector.series).size();
     if (QString::number(count) != args.at(1))
         fail(QStringLiteral("expected %1 points, found %2").arg(args.at(1)).arg(count));
 }
 
 void file(Session &session, const QStringList &args) {
     if (!QFileInfo::exists(session.folder().filePath(args.at(0))))
-        fail(QStringLiteral("expected the file %1 in the program folder, found none").arg(quoted(args.at(0))));
+        fail(QStringLiteral("expected the file %1 in the program folder, found none")
+                 .arg(quoted(args.at(0))));
 }
 
 void noFile(Session &session, const QStringList &args) {
     if (QFileInfo::exists(session.folder().filePath(args.at(0))))
-        fail(QStringLiteral("expected no file %1 in the program folder, found one").arg(quoted(args.at(0))));
+        fail(QStringLiteral("expected no file %1 in the program folder, found one")
+                 .arg(quoted(args.at(0))));
 }
 
 void sql(Session &session, const QStringList &args) {
-    const QString shown = DirectSql::firstColumn(session.folder().databasePath(), args.at(0)).join(QLatin1Char('|'));
+    const QString shown =
+        DirectSql::firstColumn(session.folder().databasePath(), args.at(0)).join(QLatin1Char('|'));
     if (shown != args.at(1))
         fail(QStringLiteral("expected %1, found %2").arg(quoted(args.at(1)), quoted(shown)));
 }
 
 void opened(Session &session, const QStringList &args) {
-    const QString failure = endingMatch(QStringLiteral("opened"), args.at(0), session.shell().openedUrls());
+    const QString failure =
+        endingMatch(QStringLiteral("opened"), args.at(0), session.shell().openedUrls());
     if (!failure.isEmpty())
         fail(failure);
 }
 
 void started(Session &session, const QStringList &args) {
-    const QString failure = endingMatch(QStringLiteral("started"), args.at(0), session.shell().startedPrograms());
+    const QString failure =
+        endingMatch(QStringLiteral("started"), args.at(0), session.shell().startedPrograms());
     if (!failure.isEmpty())
         fail(failure);
 }

@@ -13,7 +13,8 @@ GridAccess::GridAccess(QWidget *w) {
     m_grid = qobject_cast<DataGrid *>(w);
     m_view = m_grid ? m_grid->view() : qobject_cast<QTableView *>(w);
     if (!m_view)
-        fail(QStringLiteral("expected a grid, found a %1").arg(QString::fromLatin1(w->metaObject()->className())));
+        fail(QStringLiteral("expected a grid, found a %1")
+                 .arg(QString::fromLatin1(w->metaObject()->className())));
 }
 
 bool GridAccess::isGrid(const QWidget *w) {

@@ -29,8 +29,7 @@ struct Command {
 constexpr int Many = std::numeric_limits<int>::max();
 
 // Wraps an action on the widget named by the first argument.
-template <typename F>
-Handler onTarget(F action) {
+template <typename F> Handler onTarget(F action) {
     return [action](Session &session, const QStringList &args) {
         action(session, resolve(session, args.at(0)), args.mid(1));
     };
@@ -44,16 +43,23 @@ const QList<Command> &commands() {
         {"today", 1, 2, false, SetupSteps::today},
         {"skin", 1, 1, false, SetupSteps::skin},
         {"start", 0, 0, false, SetupSteps::start},
-        {"login", 2, 2, false, [](Session &s, const QStringList &a) { login(s, a.at(0), a.at(1)); }},
-        {"click", 1, 1, true, onTarget([](Session &s, const Target &t, const QStringList &) { click(s, t); })},
-        {"type", 2, 2, true, onTarget([](Session &s, const Target &t, const QStringList &a) { type(s, t, a.at(0)); })},
-        {"key", 2, 2, true, onTarget([](Session &s, const Target &t, const QStringList &a) { key(s, t, a.at(0)); })},
-        {"choose", 2, 2, true,
-         onTarget([](Session &s, const Target &t, const QStringList &a) { choose(s, t, a.at(0)); })},
-        {"date", 2, 2, true,
-         onTarget([](Session &s, const Target &t, const QStringList &a) { setDate(s, t, a.at(0)); })},
-        {"cell", 3, 3, true,
-         onTarget([](Session &s, const Target &t, const QStringList &a) { clickCell(s, t, a.at(0), a.at(1)); })},
+        {"login", 2, 2, false,
+         [](Session &s, const QStringList &a) { login(s, a.at(0), a.at(1)); }},
+        {"click", 1, 1, true,
+         onTarget([](Session &s, const Target &t, const QStringList &) { click(s, t); })},
+        {"type", 2, 2, true,
+         onTarget([](Session &s, const Target &t, const QStringList &a) { type(s, t, a.at(0)); })},
+        {"key", 2, 2, true,
+         onTarget([](Session &s, const Target &t, const QStringList &a) { key(s, t, a.at(0)); })},
+        {"choose", 2, 2, true, onTarget([](Session &s, const Target &t, const QStringList &a) {
+             choose(s, t, a.at(0));
+         })},
+        {"date", 2, 2, true, onTarget([](Session &s, const Target &t, const QStringList &a) {
+             setDate(s, t, a.at(0));
+         })},
+        {"cell", 3, 3, true, onTarget([](Session &s, const Target &t, const QStringList &a) {
+             clickCell(s, t, a.at(0), a.at(1));
+         })},
         {"edit", 4, 4, true, onTarget([](Session &s, const Target &t, const QStringList &a) {
              editCell(s, t, a.at(0), a.at(1), a.at(2));
          })},
@@ -108,11 +114,14 @@ Bound bind(const ScriptStep &step) {
             continue;
         const QStringList args = step.words.mid(used);
         if (args.size() < command.minArgs || args.size() > command.maxArgs) {
-            const QString wanted = command.minArgs == command.maxArgs ? QString::number(command.minArgs)
-                                   : command.maxArgs == Many
-                                       ? QStringLiteral("at least %1").arg(command.minArgs)
-                                       : QStringLiteral("%1 to %2").arg(command.minArgs).arg(command.maxArgs);
-            fail(QStringLiteral("expected %1 words after %2, found %3").arg(wanted, name).arg(args.size()));
+            const QString wanted =
+                command.minArgs == command.maxArgs ? QString::number(command.minArgs)
+                : command.maxArgs == Many
+                    ? QStringLiteral("at least %1").arg(command.minArgs)
+                    : QStringLiteral("%1 to %2").arg(command.minArgs).arg(command.maxArgs);
+            fail(QStringLiteral("expected %1 word%2 after %3, found %4")
+                     .arg(wanted, command.maxArgs == 1 ? QString() : QStringLiteral("s"), name)
+                     .arg(args.size()));
         }
         if (command.selectorFirst)
             selectorFrom(args.at(0));
@@ -141,13 +150,16 @@ bool ScenarioRunner::run(const QStringList &files) {
 bool ScenarioRunner::runFile(const QString &file) {
     QFile source(file);
     if (!source.open(QIODevice::ReadOnly)) {
-        report(file, 0, QStringLiteral("expected a readable scenario file, found %1").arg(source.errorString()));
+        report(file, 0,
+               QStringLiteral("expected a readable scenario file, found %1")
+                   .arg(source.errorString()));
         return false;
     }
     QList<ScriptStep> steps;
     ScriptError syntax;
     if (!parseScript(QString::fromUtf8(source.readAll()), &steps, &syntax)) {
-        report(file, syntax.line, QStringLiteral("expected a well-formed step, found %1").arg(syntax.message));
+        report(file, syntax.line,
+               QStringLiteral("expected a well-formed step, found %1").arg(syntax.message));
         return false;
     }
     QList<Bound> bound;
@@ -180,7 +192,8 @@ bool ScenarioRunner::runFile(const QString &file) {
             return false;
         } catch (const std::exception &e) {
             report(file, steps.at(i).line,
-                   QStringLiteral("expected the step to finish, found an error: %1").arg(QString::fromLocal8Bit(e.what())));
+                   QStringLiteral("expected the step to finish, found an error: %1")
+                       .arg(QString::fromLocal8Bit(e.what())));
             return false;
         }
     }

@@ -1,13 +1,15 @@
 #include "script.h"
 
 namespace {
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 } // namespace
 
 bool splitWords(const QString &line, QStringList *words, QString *error) {
     words->clear();
     QString word;
-    bool inWord = false;  // a word has begun, even if it is still empty ("")
+    bool inWord = false; // a word has begun, even if it is still empty ("")
     bool inQuote = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line.at(i);

@@ -6,7 +6,21 @@
 // One link of a selector path: a name (objectName, accessible name or caption) or a
 // kind word, optionally the N-th match.
 struct SelectorPart {
-    enum class Kind { Name, Button, Label, Edit, Combo, Check, Radio, Date, Spin, Grid, Chart, Tab, Image };
+    enum class Kind {
+        Name,
+        Button,
+        Label,
+        Edit,
+        Combo,
+        Check,
+        Radio,
+        Date,
+        Spin,
+        Grid,
+        Chart,
+        Tab,
+        Image
+    };
     Kind kind = Kind::Name;
     QString name;    // for Kind::Name
     QString heading; // for Kind::Grid: a column heading the grid must show (grid:金额)

@@ -19,7 +19,7 @@ namespace {
 
 // Carries a function into QObject::event, so it runs under QApplication::notify.
 class CallEvent : public QEvent {
-public:
+  public:
     explicit CallEvent(const std::function<void()> &call) : QEvent(type()), call(call) {}
     static QEvent::Type type() {
         static const auto registered = QEvent::Type(QEvent::registerEventType());
@@ -29,7 +29,7 @@ public:
 };
 
 class Courier : public QObject {
-public:
+  public:
     bool event(QEvent *event) override {
         if (event->type() == CallEvent::type()) {
             static_cast<CallEvent *>(event)->call();
@@ -74,7 +74,9 @@ void Session::endProgram() {
     qApp->setStyleSheet(QString());
 }
 
-bool Session::programEnded() const { return !m_program || m_program->isFinished(); }
+bool Session::programEnded() const {
+    return !m_program || m_program->isFinished();
+}
 
 QWidget *Session::activeWindow() const {
     if (!m_program)
@@ -149,14 +151,16 @@ void Session::wait(qint64 msecs) {
             const bool known = std::any_of(pending.begin(), pending.end(),
                                            [timer](const Pending &p) { return p.timer == timer; });
             if (!known)
-                pending.push_back({timer, timer->timerId(), timer->interval(), elapsed + timer->interval()});
+                pending.push_back(
+                    {timer, timer->timerId(), timer->interval(), elapsed + timer->interval()});
         }
     };
 
     for (int guard = 0; guard < 1000000; ++guard) {
         refresh();
-        auto next = std::min_element(pending.begin(), pending.end(),
-                                     [](const Pending &a, const Pending &b) { return a.due < b.due; });
+        auto next =
+            std::min_element(pending.begin(), pending.end(),
+                             [](const Pending &a, const Pending &b) { return a.due < b.due; });
         if (next == pending.end() || next->due > msecs)
             break;
         elapsed = next->due;

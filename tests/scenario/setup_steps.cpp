@@ -19,9 +19,11 @@ void database(Session &session, const QStringList &args) {
     else if (how == QLatin1String("none") && args.size() == 1)
         session.folder().removeDatabase();
     else if (how == QLatin1String("file") && args.size() == 2)
-        session.folder().useDatabaseFile(QDir(session.scenarioFolder()).absoluteFilePath(args.at(1)));
+        session.folder().useDatabaseFile(
+            QDir(session.scenarioFolder()).absoluteFilePath(args.at(1)));
     else
-        fail(QStringLiteral("expected database seed, database none or database file PATH, found database %1")
+        fail(QStringLiteral(
+                 "expected database seed, database none or database file PATH, found database %1")
                  .arg(args.join(QLatin1Char(' '))));
 }
 
@@ -49,7 +51,9 @@ void skin(Session &session, const QStringList &args) {
     session.folder().removeSkin();
 }
 
-void start(Session &session, const QStringList &) { session.start(); }
+void start(Session &session, const QStringList &) {
+    session.start();
+}
 
 void answer(Session &session, const QStringList &args) {
     if (args.at(0) == QLatin1String("OK"))
@@ -57,7 +61,8 @@ void answer(Session &session, const QStringList &args) {
     else if (args.at(0) == QLatin1String("Cancel"))
         session.prompts().queueAnswer(false);
     else
-        fail(QStringLiteral("expected answer OK or answer Cancel, found answer %1").arg(quoteWord(args.at(0))));
+        fail(QStringLiteral("expected answer OK or answer Cancel, found answer %1")
+                 .arg(quoteWord(args.at(0))));
 }
 
 void wait(Session &session, const QStringList &args) {

@@ -8,4 +8,6 @@ struct StepFailure {
     QString message;
 };
 
-[[noreturn]] inline void fail(const QString &message) { throw StepFailure{message}; }
+[[noreturn]] inline void fail(const QString &message) {
+    throw StepFailure{message};
+}

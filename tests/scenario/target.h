@@ -11,5 +11,7 @@ struct Target {
 
     bool isTab() const { return tab >= 0; }
     QTabBar *tabBar() const { return isTab() ? qobject_cast<QTabBar *>(widget.data()) : nullptr; }
-    bool operator==(const Target &other) const { return widget == other.widget && tab == other.tab; }
+    bool operator==(const Target &other) const {
+        return widget == other.widget && tab == other.tab;
+    }
 };

@@ -7,8 +7,9 @@
 #include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
 
-Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
-                                               const QString &text, bool autorep, ushort count);
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods, const QString &text,
+                                               bool autorep, ushort count);
 
 namespace UserInput {
 namespace {
@@ -91,12 +92,18 @@ bool keyFromWord(const QString &word, int *key, QString *text) {
         Qt::Key key;
         const char *text;
     } named[] = {
-        {"Enter", Qt::Key_Return, "\r"},  {"Backspace", Qt::Key_Backspace, "\b"},
-        {"Tab", Qt::Key_Tab, "\t"},       {"Escape", Qt::Key_Escape, "\x1b"},
-        {"Delete", Qt::Key_Delete, "\x7f"}, {"Space", Qt::Key_Space, " "},
-        {"Up", Qt::Key_Up, ""},           {"Down", Qt::Key_Down, ""},
-        {"Left", Qt::Key_Left, ""},       {"Right", Qt::Key_Right, ""},
-        {"Home", Qt::Key_Home, ""},       {"End", Qt::Key_End, ""},
+        {"Enter", Qt::Key_Return, "\r"},
+        {"Backspace", Qt::Key_Backspace, "\b"},
+        {"Tab", Qt::Key_Tab, "\t"},
+        {"Escape", Qt::Key_Escape, "\x1b"},
+        {"Delete", Qt::Key_Delete, "\x7f"},
+        {"Space", Qt::Key_Space, " "},
+        {"Up", Qt::Key_Up, ""},
+        {"Down", Qt::Key_Down, ""},
+        {"Left", Qt::Key_Left, ""},
+        {"Right", Qt::Key_Right, ""},
+        {"Home", Qt::Key_Home, ""},
+        {"End", Qt::Key_End, ""},
     };
     for (const auto &n : named) {
         if (word == QLatin1String(n.name)) {

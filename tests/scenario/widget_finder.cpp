@@ -27,23 +27,26 @@
 // Composite widgets are found whole; their inner parts (a spin box's line edit, a
 // table's scroll bars and headers) are not the user's targets.
 bool isComposite(const QWidget *w) {
-    return qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
-           qobject_cast<const QComboBox *>(w) || qobject_cast<const QGraphicsView *>(w) ||
-           qobject_cast<const QTabBar *>(w) || qobject_cast<const QLineEdit *>(w) ||
-           qobject_cast<const QTextEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
-           qobject_cast<const QCalendarWidget *>(w) || qobject_cast<const QScrollBar *>(w) ||
-           GridAccess::isGrid(w);
+    return qobject_cast<const QAbstractItemView *>(w) ||
+           qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QComboBox *>(w) ||
+           qobject_cast<const QGraphicsView *>(w) || qobject_cast<const QTabBar *>(w) ||
+           qobject_cast<const QLineEdit *>(w) || qobject_cast<const QTextEdit *>(w) ||
+           qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QCalendarWidget *>(w) ||
+           qobject_cast<const QScrollBar *>(w) || GridAccess::isGrid(w);
 }
 
 namespace {
 using Kind = SelectorPart::Kind;
 
-bool searchInside(const QWidget *w) { return !isComposite(w); }
+bool searchInside(const QWidget *w) {
+    return !isComposite(w);
+}
 
 // A page of the main window's page stack that is not in front.
 bool isCoveredPage(const QWidget *w) {
     const auto *stack = qobject_cast<const QStackedWidget *>(w->parentWidget());
-    return stack && stack->objectName() == QLatin1String("pageStack") && stack->currentWidget() != w;
+    return stack && stack->objectName() == QLatin1String("pageStack") &&
+           stack->currentWidget() != w;
 }
 
 struct Walk {
@@ -131,7 +134,8 @@ struct Search {
     bool nothingFound = false;
 };
 
-Search search(QWidget *window, const QList<QWidget *> &others, const Selector &selector, const Walk &walk) {
+Search search(QWidget *window, const QList<QWidget *> &others, const Selector &selector,
+              const Walk &walk) {
     Search result;
     Target scope{window, -1};
     for (int i = 0; i < selector.parts.size(); ++i) {
@@ -155,8 +159,10 @@ Search search(QWidget *window, const QList<QWidget *> &others, const Selector &s
         }
         QList<Target> matches = matchPart(candidates, part);
         sortInReadingOrder(&matches);
-        const QString where = i == 0 ? QString() : QStringLiteral(" inside %1").arg(describe(scope));
-        const QString what = walk.hidden ? QStringLiteral("widget") : QStringLiteral("visible widget");
+        const QString where =
+            i == 0 ? QString() : QStringLiteral(" inside %1").arg(describe(scope));
+        const QString what =
+            walk.hidden ? QStringLiteral("widget") : QStringLiteral("visible widget");
         if (matches.isEmpty()) {
             result.nothingFound = true;
             result.failure = QStringLiteral("expected a %1 matching %2%3, found none")
@@ -174,10 +180,11 @@ Search search(QWidget *window, const QList<QWidget *> &others, const Selector &s
             QStringList names;
             for (const Target &t : matches)
                 names << describe(t);
-            result.failure = QStringLiteral("expected one %1 matching %2%3, found %4 (%5); write %2@N")
-                                 .arg(what, partText(part), where)
-                                 .arg(matches.size())
-                                 .arg(names.join(QStringLiteral(", ")));
+            result.failure =
+                QStringLiteral("expected one %1 matching %2%3, found %4 (%5); write %2@N")
+                    .arg(what, partText(part), where)
+                    .arg(matches.size())
+                    .arg(names.join(QStringLiteral(", ")));
             return result;
         }
         scope = matches.at(part.index == 0 ? 0 : part.index - 1);
@@ -210,7 +217,8 @@ bool isKind(const Target &t, Kind kind) {
         return kind == Kind::Image ? picture : !picture;
     }
     case Kind::Edit:
-        return qobject_cast<QLineEdit *>(w) || qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w);
+        return qobject_cast<QLineEdit *>(w) || qobject_cast<QTextEdit *>(w) ||
+               qobject_cast<QPlainTextEdit *>(w);
     case Kind::Combo:
         return qobject_cast<QComboBox *>(w);
     case Kind::Check:

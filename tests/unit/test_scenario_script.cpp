@@ -8,29 +8,37 @@ using Kind = SelectorPart::Kind;
 
 class TestScenarioScript : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void splitsWords_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("words");
         QTest::newRow("plain words") << "click Button3" << QStringList{"click", "Button3"};
-        QTest::newRow("blanks and tabs between") << "  click \t Button3  " << QStringList{"click", "Button3"};
-        QTest::newRow("quoted blank") << QString::fromUtf8("click \"支 出\"") << QStringList{"click", QString::fromUtf8("支 出")};
-        QTest::newRow("double blank kept") << QString::fromUtf8("click \"系  统 设 置\"")
-                                           << QStringList{"click", QString::fromUtf8("系  统 设 置")};
+        QTest::newRow("blanks and tabs between")
+            << "  click \t Button3  " << QStringList{"click", "Button3"};
+        QTest::newRow("quoted blank") << QString::fromUtf8("click \"支 出\"")
+                                      << QStringList{"click", QString::fromUtf8("支 出")};
+        QTest::newRow("double blank kept")
+            << QString::fromUtf8("click \"系  统 设 置\"")
+            << QStringList{"click", QString::fromUtf8("系  统 设 置")};
         QTest::newRow("empty word") << "type Edit1 \"\"" << QStringList{"type", "Edit1", ""};
         QTest::newRow("two empty words") << "\"\" \"\"" << QStringList{"", ""};
-        QTest::newRow("escaped quote") << "expect text L \"say \\\"hi\\\"\"" << QStringList{"expect", "text", "L", "say \"hi\""};
+        QTest::newRow("escaped quote") << "expect text L \"say \\\"hi\\\"\""
+                                       << QStringList{"expect", "text", "L", "say \"hi\""};
         QTest::newRow("escaped backslash") << "\"c:\\\\dir\"" << QStringList{"c:\\dir"};
-        QTest::newRow("backslash before quote after escaped backslash") << "\"a\\\\\" b" << QStringList{"a\\", "b"};
+        QTest::newRow("backslash before quote after escaped backslash")
+            << "\"a\\\\\" b" << QStringList{"a\\", "b"};
         QTest::newRow("other escapes stay") << "\"a\\nb\"" << QStringList{"a\\nb"};
         QTest::newRow("backslash outside quotes is literal") << "a\\b" << QStringList{"a\\b"};
-        QTest::newRow("quotes join with the word around them") << QString::fromUtf8("grid:\"金 额\"x")
-                                                                << QStringList{QString::fromUtf8("grid:金 额x")};
+        QTest::newRow("quotes join with the word around them")
+            << QString::fromUtf8("grid:\"金 额\"x")
+            << QStringList{QString::fromUtf8("grid:金 额x")};
         QTest::newRow("comment line") << "# a note" << QStringList{};
         QTest::newRow("indented comment") << "   # a note" << QStringList{};
         QTest::newRow("comment after a step") << "start # go" << QStringList{"start"};
-        QTest::newRow("hash inside a word") << "expect points chart#2 3" << QStringList{"expect", "points", "chart#2", "3"};
-        QTest::newRow("hash inside quotes") << "type E \"#1 # 2\"" << QStringList{"type", "E", "#1 # 2"};
+        QTest::newRow("hash inside a word")
+            << "expect points chart#2 3" << QStringList{"expect", "points", "chart#2", "3"};
+        QTest::newRow("hash inside quotes")
+            << "type E \"#1 # 2\"" << QStringList{"type", "E", "#1 # 2"};
         QTest::newRow("blank line") << "   " << QStringList{};
     }
     void splitsWords() {
@@ -56,7 +64,8 @@ private slots:
     }
 
     void keepsLineNumbers() {
-        const QString text = QString::fromUtf8("\xEF\xBB\xBF# setup\r\ndatabase seed\r\n\r\nstart\n  # login\nlogin 管理员 \"\"");
+        const QString text = QString::fromUtf8(
+            "\xEF\xBB\xBF# setup\r\ndatabase seed\r\n\r\nstart\n  # login\nlogin 管理员 \"\"");
         QList<ScriptStep> steps;
         ScriptError error;
         QVERIFY(parseScript(text, &steps, &error));
@@ -93,25 +102,34 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<SelectorPart>>("parts");
         QTest::addColumn<int>("series");
-        auto name = [](const QString &n, int index = 0) { return SelectorPart{Kind::Name, n, {}, index}; };
+        auto name = [](const QString &n, int index = 0) {
+            return SelectorPart{Kind::Name, n, {}, index};
+        };
         auto kind = [](Kind k, int index = 0) { return SelectorPart{k, {}, {}, index}; };
         QTest::newRow("object name") << "Button3" << QList{name("Button3")} << 1;
-        QTest::newRow("caption with blank") << QString::fromUtf8("支 出") << QList{name(QString::fromUtf8("支 出"))} << 1;
+        QTest::newRow("caption with blank")
+            << QString::fromUtf8("支 出") << QList{name(QString::fromUtf8("支 出"))} << 1;
         QTest::newRow("inside") << "A>B" << QList{name("A"), name("B")} << 1;
         QTest::newRow("n-th match") << "B@2" << QList{name("B", 2)} << 1;
         QTest::newRow("kind word n-th") << "combo@1" << QList{kind(Kind::Combo, 1)} << 1;
-        QTest::newRow("kind inside a group") << "GroupBox7>button@3" << QList{name("GroupBox7"), kind(Kind::Button, 3)} << 1;
-        QTest::newRow("three levels") << "A@2>B>label" << QList{name("A", 2), name("B"), kind(Kind::Label)} << 1;
+        QTest::newRow("kind inside a group")
+            << "GroupBox7>button@3" << QList{name("GroupBox7"), kind(Kind::Button, 3)} << 1;
+        QTest::newRow("three levels")
+            << "A@2>B>label" << QList{name("A", 2), name("B"), kind(Kind::Label)} << 1;
         QTest::newRow("grid by heading")
-            << QString::fromUtf8("grid:金额") << QList{SelectorPart{Kind::Grid, {}, QString::fromUtf8("金额"), 0}} << 1;
+            << QString::fromUtf8("grid:金额")
+            << QList{SelectorPart{Kind::Grid, {}, QString::fromUtf8("金额"), 0}} << 1;
         QTest::newRow("grid by heading, n-th")
-            << QString::fromUtf8("grid:金额@2") << QList{SelectorPart{Kind::Grid, {}, QString::fromUtf8("金额"), 2}} << 1;
+            << QString::fromUtf8("grid:金额@2")
+            << QList{SelectorPart{Kind::Grid, {}, QString::fromUtf8("金额"), 2}} << 1;
         QTest::newRow("second series") << "chart#2" << QList{kind(Kind::Chart)} << 2;
-        QTest::newRow("series after index") << "Panel1>chart@2#3" << QList{name("Panel1"), kind(Kind::Chart, 2)} << 3;
+        QTest::newRow("series after index")
+            << "Panel1>chart@2#3" << QList{name("Panel1"), kind(Kind::Chart, 2)} << 3;
         QTest::newRow("every kind word") << "image" << QList{kind(Kind::Image)} << 1;
         QTest::newRow("kind word is exact") << "buttons" << QList{name("buttons")} << 1;
         QTest::newRow("arrows are a caption") << ">>" << QList{name(">>")} << 1;
-        QTest::newRow("trailing arrow is a caption") << QString::fromUtf8("下一页>") << QList{name(QString::fromUtf8("下一页>"))} << 1;
+        QTest::newRow("trailing arrow is a caption")
+            << QString::fromUtf8("下一页>") << QList{name(QString::fromUtf8("下一页>"))} << 1;
         QTest::newRow("double arrow inside is a caption") << "a>>b" << QList{name("a>>b")} << 1;
         QTest::newRow("at without a number") << "me@home" << QList{name("me@home")} << 1;
         QTest::newRow("last at counts") << "x@2@3" << QList{name("x@2", 3)} << 1;
