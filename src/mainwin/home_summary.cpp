@@ -6,15 +6,9 @@
 
 namespace {
 
-std::optional<Money> moneyOrNothing(const QVariant &value) {
-    if (!value.isValid() || value.isNull())
-        return std::nullopt;
-    return Money::fromRaw(value.toLongLong());
-}
-
 std::optional<Money> monthSum(Database &db, const QDate &first, const char *kind) {
     // A half-open range on the indexed day column instead of year()/month() per row.
-    return moneyOrNothing(db.scalar(
+    return Money::fromColumn(db.scalar(
         QStringLiteral("select sum(s_jine) from s_shouru "
                        "where s_date >= :first and s_date < :next and f_class = :kind"),
         {{"first", first}, {"next", first.addMonths(1)}, {"kind", kind}}));
@@ -47,9 +41,9 @@ HomeSummary computeHomeSummary(Database &db, const QDate &today) {
     QSqlQuery totals = db.select(QStringLiteral(
         "select sum(z_jieru) as 借入, sum(z_jiechu) as 借出, sum(z_yue) as 余额 from z_zhanghu"));
     if (totals.next()) {
-        s.debts = moneyOrNothing(totals.value(0));
-        s.claims = moneyOrNothing(totals.value(1));
-        s.funds = moneyOrNothing(totals.value(2));
+        s.debts = Money::fromColumn(totals.value(0));
+        s.claims = Money::fromColumn(totals.value(1));
+        s.funds = Money::fromColumn(totals.value(2));
     }
     if (s.funds && s.claims)
         s.totalAssets = Money::fromRaw(s.funds->raw() + s.claims->raw());

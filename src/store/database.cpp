@@ -20,23 +20,26 @@ QString engineText(const QSqlError &error) {
     return text.isEmpty() ? QStringLiteral("unknown database error") : text;
 }
 
-// Splits a script into statements at semicolons outside quotes and comments.
-QStringList splitStatements(const QString &script) {
+} // namespace
+
+QStringList splitSqlScript(const QString &script) {
     QStringList statements;
     QString current;
-    bool inQuote = false;
+    QChar quote;
     for (int i = 0; i < script.size(); ++i) {
         const QChar c = script[i];
-        if (!inQuote && c == QLatin1Char('-') && i + 1 < script.size() &&
-            script[i + 1] == QLatin1Char('-')) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == QLatin1Char('-') && i + 1 < script.size() &&
+                   script[i + 1] == QLatin1Char('-')) {
             while (i < script.size() && script[i] != QLatin1Char('\n'))
                 ++i;
             current += QLatin1Char('\n');
             continue;
-        }
-        if (c == QLatin1Char('\''))
-            inQuote = !inQuote;
-        if (c == QLatin1Char(';') && !inQuote) {
+        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            quote = c;
+        } else if (c == QLatin1Char(';')) {
             if (!current.trimmed().isEmpty())
                 statements << current.trimmed();
             current.clear();
@@ -48,8 +51,6 @@ QStringList splitStatements(const QString &script) {
         statements << current.trimmed();
     return statements;
 }
-
-} // namespace
 
 Param::Param(const char *name, const QDate &day)
     : name(QString::fromUtf8(name)), value(day.isValid() ? QVariant(Dates::canonical(day)) : QVariant()) {}
@@ -174,7 +175,7 @@ QVariant Database::scalar(const QString &sql, const Params &params) {
 }
 
 void Database::execScript(const QString &script) {
-    for (const QString &statement : splitStatements(script)) {
+    for (const QString &statement : splitSqlScript(script)) {
         QSqlQuery query(m_db);
         if (!query.exec(statement))
             throw DbError(engineText(query.lastError()) + QStringLiteral(" in: ") + statement);

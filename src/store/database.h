@@ -8,9 +8,13 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <initializer_list>
 #include <vector>
+
+// Splits a script into statements at semicolons outside quotes and "--" comments.
+QStringList splitSqlScript(const QString &script);
 
 // One named parameter. Dates and money are turned into their stored form here, so no
 // caller ever binds a raw QDateTime (Qt would write it with a 'T' and milliseconds).

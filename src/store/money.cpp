@@ -41,6 +41,12 @@ void toCents(const Split &s, quint64 &whole, quint64 &cents) {
 
 Money Money::fromYuan(qint64 yuan) { return Money(yuan * Scale); }
 
+std::optional<Money> Money::fromColumn(const QVariant &value) {
+    if (!value.isValid() || value.isNull())
+        return std::nullopt;
+    return Money(value.toLongLong());
+}
+
 std::optional<Money> Money::parse(const QString &text, ParseError *error) {
     auto fail = [error](ParseError e) -> std::optional<Money> {
         if (error)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <QtGlobal>
 #include <optional>
 
@@ -13,6 +14,8 @@ public:
     constexpr Money() = default;
     static constexpr Money fromRaw(qint64 tenThousandths) { return Money(tenThousandths); }
     static Money fromYuan(qint64 yuan);
+    // A money column's value as read from the database; NULL gives nothing.
+    static std::optional<Money> fromColumn(const QVariant &value);
 
     // Why a typed amount was refused.
     enum class ParseError { None, Empty, NotANumber, OutOfRange };

@@ -1,5 +1,6 @@
 #include "direct_sql.h"
 
+#include "database.h"
 #include "step_failure.h"
 
 #include <QFileInfo>
@@ -46,36 +47,13 @@ void withConnection(const QString &path, const std::function<void(QSqlDatabase &
     }
 }
 
-// Splits at semicolons outside quoted texts and names.
-QStringList splitStatements(const QString &text) {
-    QStringList statements;
-    QString current;
-    QChar quote;
-    for (QChar c : text) {
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-            quote = c;
-        } else if (c == QLatin1Char(';')) {
-            if (!current.trimmed().isEmpty())
-                statements << current.trimmed();
-            current.clear();
-            continue;
-        }
-        current += c;
-    }
-    if (!current.trimmed().isEmpty())
-        statements << current.trimmed();
-    return statements;
-}
 } // namespace
 
 namespace DirectSql {
 
 void execute(const QString &databasePath, const QString &statements) {
     withConnection(databasePath, [&](QSqlDatabase &db) {
-        for (const QString &statement : splitStatements(statements)) {
+        for (const QString &statement : splitSqlScript(statements)) {
             QSqlQuery query(db);
             if (!query.exec(statement))
                 fail(QStringLiteral("expected the statement to run, found: %1 in: %2")
