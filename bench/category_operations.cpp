@@ -1,4 +1,11 @@
 #include "bench_operation.h"
+#include "budget_queries.h"
 #include "database.h"
 
-std::vector<BenchOperation> categoryOperations(Database &) { return {}; }
+// The budget page's comparison, as "刷新" runs it: one month of expense entries summed
+// per top-level category beside its budget.
+std::vector<BenchOperation> categoryOperations(Database &db) {
+    return {
+        {QStringLiteral("budget comparison (one month)"), [&db] { budgetComparison(db, 2026, 6); }},
+    };
+}

@@ -1,16 +1,262 @@
 #include "accounts_page.h"
 
+#include "account_queries.h"
 #include "app_context.h"
+#include "batch_table_model.h"
+#include "data_grid.h"
+#include "page_parts.h"
+#include "services.h"
 
+#include <QChart>
+#include <QChartView>
+#include <QGroupBox>
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
 
-AccountsPage::AccountsPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+namespace {
+
+constexpr int PageWidth = 765;
+constexpr int PageHeight = 511;
+constexpr int ToolBarHeight = 40;
+const QString NoSelection = QStringLiteral("0");
+
+// Neighbouring slices need colours far enough apart to tell the accounts from each other.
+const QColor SliceColours[] = {
+    QColor(42, 157, 143),  QColor(224, 174, 60), QColor(231, 111, 81),  QColor(69, 123, 157),
+    QColor(138, 177, 125), QColor(155, 93, 229), QColor(176, 137, 104), QColor(244, 162, 97),
+};
+
+} // namespace
+
+AccountsPage::AccountsPage(AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("accountsPage"));
-    auto *layout = new QVBoxLayout(this);
-    auto *title = new QLabel(QStringLiteral("账户管理"), this);
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("PageControl2"));
+    m_tabs->setGeometry(0, 0, PageWidth, PageHeight);
+    // Tabs of 73 by 26 pixels, padding and border included.
+    m_tabs->setStyleSheet(QStringLiteral("QTabBar::tab { width: 43px; height: 16px; }"));
+    m_tabs->addTab(buildListTab(), QStringLiteral("账户管理"));
+    m_chartTab = buildChartTab();
+    m_tabs->addTab(m_chartTab, QStringLiteral("图表分析"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (m_tabs->widget(index) == m_chartTab)
+            showCharts();
+    });
 }
 
-void AccountsPage::enter() {}
+QWidget *AccountsPage::buildListTab() {
+    auto *tab = new QWidget;
+    auto *bar = new QWidget(tab);
+    bar->setObjectName(QStringLiteral("Panel9"));
+    bar->setGeometry(0, 0, PageWidth - 2, ToolBarHeight);
+    auto *add = PageParts::toolButton(QStringLiteral("增加"), bar, 8, 8);
+    auto *remove = PageParts::toolButton(QStringLiteral("删除"), bar, 96, 8);
+    auto *save = PageParts::toolButton(QStringLiteral("保存"), bar, 184, 8);
+    m_selectedId = new QLabel(NoSelection, bar);
+    m_selectedId->setObjectName(QStringLiteral("selectedAccountId"));
+    m_selectedId->hide();
+
+    m_model = new BatchTableModel(m_context.db, this);
+    AccountQueries::configureAccountList(*m_model);
+    PageParts::reportRefusedValues(*m_model, m_context.prompts);
+
+    m_grid = new DataGrid(tab);
+    m_grid->setObjectName(QStringLiteral("DBGridEh4"));
+    m_grid->setGeometry(2, ToolBarHeight, PageWidth - 8, PageHeight - 26 - ToolBarHeight - 6);
+    m_grid->setRowHeight(25);
+    m_grid->setCurrentRowHighlight(true);
+    m_grid->setModel(m_model);
+    PageParts::showCutTextOnHover(m_grid);
+
+    connect(m_grid, &DataGrid::cellClicked, this, &AccountsPage::cellClicked);
+    connect(add, &QPushButton::clicked, this, &AccountsPage::addAccount);
+    connect(remove, &QPushButton::clicked, this, &AccountsPage::deleteAccount);
+    connect(save, &QPushButton::clicked, this, &AccountsPage::save);
+    return tab;
+}
+
+AccountsPage::Pie AccountsPage::makePie(QWidget *parent, const QString &name, const QString &title,
+                                        const QRect &place) {
+    auto *chart = new QChart;
+    chart->legend()->hide();
+    chart->setTitle(title);
+    QFont titleFont = chart->titleFont();
+    titleFont.setPixelSize(13);
+    titleFont.setBold(true);
+    chart->setTitleFont(titleFont);
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(2, 2, 2, 14));
+    Pie pie;
+    pie.view = new QChartView(chart, parent);
+    pie.view->setAccessibleName(name);
+    pie.view->setRenderHint(QPainter::Antialiasing);
+    pie.view->setGeometry(place);
+    // Laid over the foot of the chart, where the pie never reaches.
+    pie.note = new QLabel(parent);
+    pie.note->setAccessibleName(name + QStringLiteral("说明"));
+    pie.note->setAlignment(Qt::AlignCenter);
+    pie.note->setStyleSheet(QStringLiteral("color: #8a5d12; background: transparent;"));
+    pie.note->setGeometry(place.x() + 4, place.bottom() - 20, place.width() - 8, 18);
+    pie.note->hide();
+    return pie;
+}
+
+QWidget *AccountsPage::buildChartTab() {
+    auto *tab = new QWidget;
+    const int height = PageHeight - 26 - 8;
+    auto *left = new QGroupBox(QStringLiteral("账户现有资金分布图"), tab);
+    left->setGeometry(3, 2, 375, height);
+    m_balancePie = makePie(left, QStringLiteral("账户现有资金分布图"), QString(),
+                           QRect(6, 18, 363, height - 24));
+
+    auto *right = new QGroupBox(QStringLiteral("账户收入/支出分布图"), tab);
+    right->setGeometry(382, 2, 375, height);
+    m_incomePie = makePie(right, QStringLiteral("账户收入资金分布图"),
+                          QStringLiteral("账户收入资金分布图"), QRect(6, 18, 363, 226));
+    m_expensePie =
+        makePie(right, QStringLiteral("账户支出资金分布图"), QStringLiteral("账户支出资金分布图"),
+                QRect(6, 18 + 226 + 2, 363, height - 24 - 226 - 2));
+    return tab;
+}
+
+QString AccountsPage::selectedAccountId() const {
+    return m_selectedId->text();
+}
+
+void AccountsPage::layoutGrid() {
+    const struct {
+        const char *column;
+        int width;
+    } shown[] = {
+        {"账户名称", 95}, {"起始金额", 90}, {"收入\u3000", 60}, {"支出", 60}, {"借入", 60},
+        {"借出", 60},     {"转入", 60},     {"转出", 60},       {"余额", 60}, {"备注", 110},
+    };
+    m_grid->setColumnHidden(m_model->column(QStringLiteral("编号")));
+    for (const auto &c : shown) {
+        const int column = m_model->column(QString::fromUtf8(c.column));
+        m_grid->setColumnWidth(column, c.width);
+        if (column != m_model->column(QStringLiteral("账户名称")) &&
+            column != m_model->column(QStringLiteral("备注")))
+            m_grid->setColumnFormat(column, ColumnFormat::Currency);
+    }
+    const char *totals[] = {"收入\u3000", "支出", "借入", "借出", "转入", "转出", "余额"};
+    for (const char *c : totals)
+        m_grid->setColumnReadOnly(m_model->column(QString::fromUtf8(c)));
+}
+
+void AccountsPage::reload() {
+    AccountQueries::recalcAndLoad(m_context.db, *m_model);
+    layoutGrid();
+}
+
+void AccountsPage::enter() {
+    reload();
+    // The chart tab may be the one left open: it shows the figures just rebuilt.
+    if (m_tabs->currentWidget() == m_chartTab)
+        fillPies();
+}
+
+void AccountsPage::showCharts() {
+    reload();
+    fillPies();
+}
+
+void AccountsPage::fillPies() {
+    using AccountQueries::Figure;
+    const auto figures = AccountQueries::readFigures(m_context.db);
+    const struct {
+        Pie &pie;
+        Figure figure;
+        const char *name;
+    } pies[] = {
+        {m_balancePie, Figure::Balance, "余额"},
+        {m_incomePie, Figure::Income, "收入"},
+        {m_expensePie, Figure::Expense, "支出"},
+    };
+    for (const auto &p : pies) {
+        const AccountQueries::PieShares shares = AccountQueries::pieShares(figures, p.figure);
+        QChart *chart = p.pie.view->chart();
+        chart->removeAllSeries();
+        auto *series = new QPieSeries;
+        // The small charts leave less room for the labels around the pie.
+        series->setPieSize(&p.pie == &m_balancePie ? 0.6 : 0.5);
+        QFont labelFont = font();
+        labelFont.setPixelSize(11);
+        for (const auto &[name, amount] : shares.slices) {
+            QPieSlice *slice =
+                series->append(name + QLatin1Char(' ') + amount.toCurrency(), amount.toDouble());
+            slice->setColor(SliceColours[(series->count() - 1) % std::size(SliceColours)]);
+            slice->setBorderColor(Qt::white);
+            slice->setLabelFont(labelFont);
+            slice->setLabelVisible(true);
+        }
+        chart->addSeries(series);
+        p.pie.note->setText(QStringLiteral("另有 %1 个账户的%2为零、负数或空，未画入图中")
+                                .arg(shares.leftOut)
+                                .arg(QString::fromUtf8(p.name)));
+        p.pie.note->setVisible(shares.leftOut > 0);
+    }
+}
+
+void AccountsPage::cellClicked() {
+    const int row = m_grid->currentRow();
+    if (row < 0)
+        return;
+    // A row not saved yet has no number: the selection is then empty.
+    const QVariant id = m_model->value(row, QStringLiteral("编号"));
+    m_selectedId->setText(id.isNull() ? QString() : id.toString());
+}
+
+void AccountsPage::addAccount() {
+    const int row = m_model->appendRow();
+    m_grid->setCurrentRow(row);
+    m_grid->view()->scrollToBottom();
+}
+
+void AccountsPage::deleteAccount() {
+    Prompts &prompts = m_context.prompts;
+    const QString id = m_selectedId->text();
+    if (id.isEmpty() || id == NoSelection) {
+        prompts.inform(PageParts::caption(), QStringLiteral("对不起，请先选择要删除的记录"),
+                       Prompts::Icon::Error);
+        return;
+    }
+    if (!prompts.confirm(PageParts::caption(), QStringLiteral("是否确定删除？"),
+                         Prompts::Icon::Question))
+        return;
+    const qint64 account = id.toLongLong();
+    if (AccountQueries::hasEntries(m_context.db, account)) {
+        prompts.inform(PageParts::caption(),
+                       QStringLiteral("对不起，该账户下有收支明细，不能直接删除。"),
+                       Prompts::Icon::Error);
+        return;
+    }
+    AccountQueries::deleteAccount(m_context.db, account);
+    m_selectedId->setText(NoSelection);
+    m_model->load();
+    layoutGrid();
+    // Otherwise the other pages would go on offering the account, and a loan or transfer
+    // booked to it would count in no balance at all.
+    emit accountsChanged();
+}
+
+void AccountsPage::save() {
+    m_grid->commitEdit();
+    if (!m_context.prompts.confirm(PageParts::caption(), QStringLiteral("是否确定保存数据？"),
+                                   Prompts::Icon::Question)) {
+        m_model->cancel();
+        return;
+    }
+    // A failed save keeps every edit on screen, pending, for the user to mend.
+    if (!m_model->save().ok) {
+        m_context.prompts.inform(PageParts::caption(), QStringLiteral("对不起，数据格式不对"),
+                                 Prompts::Icon::None);
+        return;
+    }
+    emit accountsChanged();
+}

@@ -1,16 +1,192 @@
 #include "loans_page.h"
 
+#include "account_queries.h"
 #include "app_context.h"
+#include "batch_table_model.h"
+#include "clickable_label.h"
+#include "data_grid.h"
+#include "loan_queries.h"
+#include "lookup_delegate.h"
+#include "page_parts.h"
+#include "services.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
 
-LoansPage::LoansPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
-    setObjectName(QStringLiteral("loansPage"));
-    auto *layout = new QVBoxLayout(this);
-    auto *title = new QLabel(QStringLiteral("借入借出"), this);
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
+namespace {
+
+QString principalHeading(const QString &loanClass) {
+    return loanClass == QLatin1String("S") ? QStringLiteral("借入金额")
+                                           : QStringLiteral("借出金额");
 }
 
-void LoansPage::loadBorrowed() {}
+} // namespace
+
+LoansPage::LoansPage(AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context),
+      m_accounts(std::make_shared<LookupList>(context.db, AccountQueries::accountNamesSelect())) {
+    setObjectName(QStringLiteral("loansPage"));
+    m_borrowed = new QRadioButton(QStringLiteral("借入"), this);
+    m_borrowed->setGeometry(24, 8, 64, 25);
+    m_borrowed->setChecked(true);
+    m_lent = new QRadioButton(QStringLiteral("借出"), this);
+    m_lent->setGeometry(96, 8, 64, 25);
+    auto *classes = new QButtonGroup(this);
+    classes->addButton(m_borrowed);
+    classes->addButton(m_lent);
+    m_onlyOutstanding = new QCheckBox(QStringLiteral("只显示未还清的"), this);
+    m_onlyOutstanding->setGeometry(168, 8, 140, 25);
+    auto *add = PageParts::toolButton(QStringLiteral("增加"), this, 503, 8);
+    auto *remove = PageParts::toolButton(QStringLiteral("删除"), this, 591, 8);
+    auto *save = PageParts::toolButton(QStringLiteral("保存"), this, 679, 8);
+
+    m_model = new BatchTableModel(m_context.db, this);
+    LoanQueries::configureLoans(*m_model);
+    PageParts::reportRefusedValues(*m_model, m_context.prompts);
+
+    m_grid = new DataGrid(this);
+    m_grid->setObjectName(QStringLiteral("DBGridEh3"));
+    m_grid->setGeometry(3, 48, 758, 462);
+    m_grid->setCurrentRowHighlight(true);
+    m_grid->setModel(m_model);
+    PageParts::showCutTextOnHover(m_grid);
+    m_accountPicker = new LookupDelegate(m_accounts, m_grid);
+
+    m_hint = new ClickableLabel(QStringLiteral("添加记录时，请先点〔增加〕，再输入内容。"), this);
+    m_hint->setObjectName(QStringLiteral("Panel12"));
+    m_hint->setAlignment(Qt::AlignCenter);
+    m_hint->setStyleSheet(QStringLiteral("background: #fff4c8; color: #8a5d12;"
+                                         " border: 1px solid #e0ae3c; border-radius: 4px;"));
+    m_hint->setGeometry(120, 448, 521, 41);
+    m_hint->raise();
+
+    connect(m_borrowed, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            chooseClass(QStringLiteral("S"));
+    });
+    connect(m_lent, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            chooseClass(QStringLiteral("Z"));
+    });
+    connect(m_onlyOutstanding, &QCheckBox::toggled, this, &LoansPage::reload);
+    connect(m_hint, &ClickableLabel::clicked, m_hint, &QWidget::hide);
+    connect(add, &QPushButton::clicked, this, &LoansPage::addLoan);
+    connect(remove, &QPushButton::clicked, this, &LoansPage::deleteLoan);
+    connect(save, &QPushButton::clicked, this, &LoansPage::save);
+
+    // Moving to another row ends the editing of the one left behind.
+    connect(m_grid, &DataGrid::currentRowChanged, this, [this](int row) {
+        if (row != m_editingRow)
+            m_editingRow = -1;
+    });
+    // A value typed into a row starts editing it.
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &from, const QModelIndex &to) {
+                if (!m_writingClass && from.row() == to.row())
+                    m_editingRow = from.row();
+            });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { m_editingRow = -1; });
+    connect(m_grid, &DataGrid::cellClicked, this, [this](int row, int) { cellClicked(row); });
+}
+
+void LoansPage::loadBorrowed() {
+    m_class = QStringLiteral("S");
+    {
+        const QSignalBlocker quiet(m_borrowed);
+        m_borrowed->setChecked(true);
+    }
+    // The heading is set before the list is read: a failed read is passed over by the
+    // caller, and the page still names its column rightly.
+    if (const int principal = m_model->column(QStringLiteral("借出金额")); principal >= 0)
+        m_grid->setHeading(principal, principalHeading(m_class));
+    reload();
+}
+
+void LoansPage::chooseClass(const QString &loanClass) {
+    m_class = loanClass;
+    reload();
+}
+
+void LoansPage::reload() {
+    if (!m_accounts->isLoaded())
+        m_accounts->reload();
+    LoanQueries::loadClass(*m_model, m_class, m_onlyOutstanding->isChecked());
+    layoutGrid();
+}
+
+void LoansPage::reloadAccounts() {
+    m_accounts->reload();
+    m_grid->viewport()->update();
+}
+
+void LoansPage::layoutGrid() {
+    auto column = [this](const char *name) { return m_model->column(QString::fromUtf8(name)); };
+    for (const char *hidden : {"id", "j_class", "j_yuMoney"})
+        m_grid->setColumnHidden(column(hidden));
+    const int account = column("z_id");
+    m_grid->setHeading(account, QStringLiteral("账户"));
+    m_grid->setColumnDelegate(account, m_accountPicker);
+    m_grid->setHeading(column("借出金额"), principalHeading(m_class));
+    m_grid->setColumnReadOnly(column("余额"));
+    const struct {
+        const char *column;
+        int width;
+        ColumnFormat format;
+    } shown[] = {
+        {"日期", 60, ColumnFormat::Date},         {"z_id", 100, ColumnFormat::Text},
+        {"借出金额", 60, ColumnFormat::Currency}, {"已还金额", 60, ColumnFormat::Currency},
+        {"余额", 90, ColumnFormat::Currency},     {"预计回收期", 90, ColumnFormat::Date},
+        {"借给", 60, ColumnFormat::Text},         {"借款人", 100, ColumnFormat::Text},
+    };
+    for (const auto &c : shown) {
+        m_grid->setColumnWidth(column(c.column), c.width);
+        m_grid->setColumnFormat(column(c.column), c.format);
+    }
+}
+
+void LoansPage::cellClicked(int row) {
+    // Only a row being added or edited takes the class; a click elsewhere changes nothing.
+    if (row < 0 || row != m_editingRow || row != m_grid->currentRow())
+        return;
+    m_writingClass = true;
+    m_model->setValue(row, QStringLiteral("j_class"), m_class);
+    m_writingClass = false;
+}
+
+void LoansPage::addLoan() {
+    const int row = m_model->appendRow();
+    m_editingRow = row;
+    m_grid->setCurrentRow(row);
+    m_grid->view()->scrollToBottom();
+}
+
+void LoansPage::deleteLoan() {
+    const int row = m_grid->currentRow();
+    const QVariant id = m_model->value(row, QStringLiteral("id"));
+    if (id.isNull())
+        return;
+    if (!m_context.prompts.confirm(PageParts::caption(),
+                                   QStringLiteral("是否确定删除？") + id.toString(),
+                                   Prompts::Icon::Question))
+        return;
+    LoanQueries::deleteLoan(m_context.db, id.toLongLong());
+    reload();
+}
+
+void LoansPage::save() {
+    m_grid->commitEdit();
+    if (!m_context.prompts.confirm(PageParts::caption(), QStringLiteral("是否确定保存数据？"),
+                                   Prompts::Icon::Question)) {
+        m_model->cancel();
+        return;
+    }
+    const bool saved = LoanQueries::saveLoans(m_context.db, *m_model).ok;
+    m_editingRow = -1;
+    // Reported, not passed over: the rows stay on screen, pending, for another try.
+    if (!saved)
+        m_context.prompts.inform(PageParts::caption(), QStringLiteral("对不起，数据格式不对"),
+                                 Prompts::Icon::None);
+}

@@ -3,17 +3,51 @@
 #include <QDate>
 #include <QDateTime>
 #include <QWidget>
+#include <memory>
 
+class BatchTableModel;
+class ClickableLabel;
+class DataGrid;
+class LookupDelegate;
+class LookupList;
+class QCheckBox;
+class QRadioButton;
 struct AppContext;
 
-// 借入借出
+// 借入借出: money borrowed ("S") and lent ("Z"), one class at a time.
 class LoansPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit LoansPage(AppContext &context, QWidget *parent = nullptr);
 
+    // Entering the page: the borrowed loans.
     void loadBorrowed();
+    // The account names, read again after the accounts were saved.
+    void reloadAccounts();
 
-private:
+    QString loanClass() const { return m_class; }
+
+  private:
+    void chooseClass(const QString &loanClass);
+    void reload();
+    void layoutGrid();
+    void cellClicked(int row);
+    void addLoan();
+    void deleteLoan();
+    void save();
+
     AppContext &m_context;
+    std::shared_ptr<LookupList> m_accounts;
+    QString m_class = QStringLiteral("S");
+    // The row being added or edited: a click in it gives it the page's class. Any
+    // other row is only being looked at, and a click leaves it alone.
+    int m_editingRow = -1;
+    bool m_writingClass = false;
+    QRadioButton *m_borrowed = nullptr;
+    QRadioButton *m_lent = nullptr;
+    QCheckBox *m_onlyOutstanding = nullptr;
+    DataGrid *m_grid = nullptr;
+    BatchTableModel *m_model = nullptr;
+    LookupDelegate *m_accountPicker = nullptr;
+    ClickableLabel *m_hint = nullptr;
 };

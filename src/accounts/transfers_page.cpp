@@ -1,20 +1,139 @@
 #include "transfers_page.h"
 
+#include "account_queries.h"
 #include "app_context.h"
+#include "batch_table_model.h"
+#include "data_grid.h"
+#include "lookup_delegate.h"
+#include "page_parts.h"
+#include "services.h"
+#include "transfer_queries.h"
 
+#include <QDateEdit>
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QPushButton>
+#include <QTableView>
 
-TransfersPage::TransfersPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
-    setObjectName(QStringLiteral("transfersPage"));
-    auto *layout = new QVBoxLayout(this);
-    auto *title = new QLabel(QStringLiteral("账户转账"), this);
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
+namespace {
+
+constexpr int GridWidth = 758;
+constexpr int GridHeight = 462;
+
+QDateEdit *periodPicker(QWidget *parent, const QString &name, int x) {
+    auto *picker = new QDateEdit(parent);
+    picker->setAccessibleName(name);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    // The skin's right padding sits beside the drop-down button, not under it: without
+    // it the whole date fits in the 97 pixels.
+    picker->setStyleSheet(QStringLiteral("QDateEdit { padding-right: 2px; }"));
+    picker->setGeometry(x, 8, 97, 25);
+    return picker;
 }
 
-void TransfersPage::setPeriod(const QDate &/*from*/, const QDate &/*to*/) {}
+} // namespace
 
-void TransfersPage::query() {}
+TransfersPage::TransfersPage(AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context),
+      m_accounts(std::make_shared<LookupList>(context.db, AccountQueries::accountNamesSelect())) {
+    setObjectName(QStringLiteral("transfersPage"));
+    auto *add = PageParts::toolButton(QStringLiteral("增加"), this, 8, 8);
+    auto *remove = PageParts::toolButton(QStringLiteral("删除"), this, 91, 8);
+    auto *save = PageParts::toolButton(QStringLiteral("保存"), this, 174, 8);
+    auto *period = new QLabel(QStringLiteral("转账时间："), this);
+    period->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    period->setGeometry(380, 8, 82, 25);
+    m_from = periodPicker(this, QStringLiteral("从"), 464);
+    auto *dash = new QLabel(QStringLiteral("–"), this);
+    dash->setAlignment(Qt::AlignCenter);
+    dash->setGeometry(561, 8, 7, 25);
+    m_to = periodPicker(this, QStringLiteral("到"), 568);
+    auto *find = PageParts::toolButton(QStringLiteral("查询"), this, 676, 8);
 
-void TransfersPage::appendBlankRow() {}
+    m_model = new BatchTableModel(m_context.db, this);
+    TransferQueries::configureTransfers(*m_model);
+    PageParts::reportRefusedValues(*m_model, m_context.prompts);
+
+    m_grid = new DataGrid(this);
+    m_grid->setObjectName(QStringLiteral("DBGridEh5"));
+    m_grid->setGeometry(3, 48, GridWidth, GridHeight);
+    m_grid->setCurrentRowHighlight(true);
+    m_grid->setModel(m_model);
+    PageParts::showCutTextOnHover(m_grid);
+    // One drop-down of account names serves both account columns.
+    m_accountPicker = new LookupDelegate(m_accounts, m_grid);
+
+    connect(add, &QPushButton::clicked, this, &TransfersPage::appendBlankRow);
+    connect(remove, &QPushButton::clicked, this, &TransfersPage::deleteTransfer);
+    connect(save, &QPushButton::clicked, this, &TransfersPage::save);
+    connect(find, &QPushButton::clicked, this, &TransfersPage::query);
+}
+
+void TransfersPage::setPeriod(const QDate &from, const QDate &to) {
+    m_from->setDate(from);
+    m_to->setDate(to);
+}
+
+void TransfersPage::query() {
+    if (!m_accounts->isLoaded())
+        m_accounts->reload();
+    TransferQueries::loadPeriod(*m_model, m_from->date(), m_to->date());
+    layoutGrid();
+}
+
+void TransfersPage::layoutGrid() {
+    auto column = [this](const char *name) { return m_model->column(QString::fromUtf8(name)); };
+    m_grid->setColumnHidden(column("id"));
+    const struct {
+        const char *column;
+        const char *heading;
+    } accounts[] = {{"zh1", "转出账户"}, {"zh2", "转入账户"}};
+    for (const auto &a : accounts) {
+        const int c = column(a.column);
+        m_grid->setHeading(c, QString::fromUtf8(a.heading));
+        m_grid->setColumnWidth(c, 90);
+        m_grid->setColumnDelegate(c, m_accountPicker);
+    }
+    m_grid->setColumnWidth(column("转账时间"), 90);
+    m_grid->setColumnFormat(column("转账时间"), ColumnFormat::Date);
+    m_grid->setColumnWidth(column("转账金额"), 90);
+    m_grid->setColumnFormat(column("转账金额"), ColumnFormat::Currency);
+    m_grid->setColumnWidth(column("备注"), GridWidth - 380);
+}
+
+void TransfersPage::appendBlankRow() {
+    const int row = m_model->appendRow();
+    m_grid->setCurrentRow(row);
+    m_grid->view()->scrollToBottom();
+}
+
+void TransfersPage::reloadAccounts() {
+    m_accounts->reload();
+    m_grid->viewport()->update();
+}
+
+void TransfersPage::deleteTransfer() {
+    const int row = m_grid->currentRow();
+    const QVariant id = m_model->value(row, QStringLiteral("id"));
+    // The blank row, a row not saved yet, an empty list: nothing to delete.
+    if (id.isNull())
+        return;
+    if (!m_context.prompts.confirm(PageParts::caption(),
+                                   QStringLiteral("是否确定删除？") + id.toString(),
+                                   Prompts::Icon::Question))
+        return;
+    TransferQueries::deleteTransfer(m_context.db, id.toLongLong());
+    query();
+}
+
+void TransfersPage::save() {
+    m_grid->commitEdit();
+    if (!m_context.prompts.confirm(PageParts::caption(), QStringLiteral("是否确定保存数据？"),
+                                   Prompts::Icon::Question)) {
+        query();
+        return;
+    }
+    if (!m_model->save().ok)
+        m_context.prompts.inform(PageParts::caption(), QStringLiteral("对不起，请选择时间"),
+                                 Prompts::Icon::None);
+}

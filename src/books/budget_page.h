@@ -1,19 +1,36 @@
 #pragma once
 
 #include <QDate>
-#include <QDateTime>
 #include <QWidget>
 
 struct AppContext;
+class BudgetComparisonModel;
+class BudgetEditor;
+class DataGrid;
+class PresetSpinBox;
+class QTabWidget;
 
-// 预算设定
+// 预算设定: a month's spending per top-level expense category beside its budget
+// (预算查询), and the budget amounts themselves (预算定制).
 class BudgetPage : public QWidget {
     Q_OBJECT
-public:
+
+  public:
     explicit BudgetPage(AppContext &context, QWidget *parent = nullptr);
 
+    // Opens on today's month, compared at once; the tab last open stays open.
     void enter(const QDate &today);
+    // Compares the month the year and month boxes show.
+    void refresh();
 
-private:
+  private:
+    QWidget *buildComparisonTab();
+
     AppContext &m_context;
+    QTabWidget *m_tabs;
+    PresetSpinBox *m_year = nullptr;
+    PresetSpinBox *m_month = nullptr;
+    BudgetComparisonModel *m_comparison = nullptr;
+    DataGrid *m_comparisonGrid = nullptr;
+    BudgetEditor *m_editor = nullptr;
 };

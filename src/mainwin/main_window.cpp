@@ -158,6 +158,8 @@ void MainWindow::buildPages() {
     m_categories = new CategoryPage(m_context, m_stack);
     m_loans = new LoansPage(m_context, m_stack);
     m_transfers = new TransfersPage(m_context, m_stack);
+    connect(m_accounts, &AccountsPage::accountsChanged, m_transfers, &TransfersPage::reloadAccounts);
+    connect(m_accounts, &AccountsPage::accountsChanged, m_loans, &LoansPage::reloadAccounts);
     m_journal = new JournalPage(m_context, m_stack);
     m_categoryReport = new CategoryReportPage(m_context, m_stack);
     m_personReport = new PersonReportPage(m_context, m_stack);

@@ -193,6 +193,12 @@ void key(Session &session, const Target &target, const QString &keyWord) {
                  "expected a key (Enter, Backspace, Tab, Escape or one character), found %1")
                  .arg(quoteWord(keyWord)));
     requireEnabled(w, target);
+    // Keys pressed in a grid go to its table, or to the cell editor open in it.
+    if (GridAccess::isGrid(w)) {
+        QWidget *table = GridAccess(w).view();
+        QWidget *focused = QApplication::focusWidget();
+        w = focused && table->isAncestorOf(focused) ? focused : table;
+    }
     focus(session, w);
     UserInput::pressKey(w, code, text);
     session.settle();

@@ -1,6 +1,8 @@
 // tallybee-screenshots OUTDIR: renders the program's windows offscreen to PNG files,
 // over a small household's books, for the README and for looking at the pages.
+#include "accounts_page.h"
 #include "application.h"
+#include "data_grid.h"
 #include "database.h"
 #include "login_window.h"
 #include "main_window.h"
@@ -9,7 +11,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QToolButton>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -123,6 +128,38 @@ int main(int argc, char **argv) {
     for (const auto &page : pages) {
         main->navigate(page.item);
         ok &= save(main, out + "/" + QString::fromUtf8(page.file) + ".png");
+    }
+
+    // Categories and budget: the income side, and the budget amounts tab.
+    main->navigate(NavigationBar::IncomeCategories);
+    ok &= save(main, out + "/income_categories.png");
+    main->navigate(NavigationBar::Budget);
+    if (auto *tabs = main->findChild<QTabWidget *>(QStringLiteral("budgetTabs")))
+        tabs->setCurrentIndex(1);
+    ok &= save(main, out + "/budget_amounts.png");
+    // The expense page at work: an entry loaded for editing, a category being looked
+    // up, the calculator open.
+    {
+        main->navigate(NavigationBar::Expense);
+        auto *dayList = main->findChild<DataGrid *>(QStringLiteral("DBGridEh1"));
+        auto *category = main->findChild<QLineEdit *>(QStringLiteral("Edit3"));
+        auto *openCalculator = main->findChild<QToolButton *>(QStringLiteral("Image7"));
+        if (dayList && category && openCalculator) {
+            dayList->setCurrentRow(1);
+            emit dayList->cellClicked(1, 0);
+            category->setText(QStringLiteral("r"));
+            openCalculator->click();
+        }
+        ok &= save(main, out + "/expense_editing.png");
+    }
+
+    // The accounts page's second tab: the pies of balances, income and expense.
+    {
+        main->navigate(NavigationBar::Accounts);
+        auto *accounts = main->findChild<AccountsPage *>();
+        accounts->tabs()->setCurrentIndex(1);
+        ok &= save(main, out + "/accounts_chart.png");
+        accounts->tabs()->setCurrentIndex(0);
     }
     program.end();
     return ok ? 0 : 1;

@@ -1,0 +1,113 @@
+#include "loan_queries.h"
+
+#include "database.h"
+#include "money.h"
+
+namespace LoanQueries {
+
+namespace {
+const QString Outstanding = QStringLiteral("j_yuMoney");
+} // namespace
+
+QString loansSelect(bool onlyOutstanding) {
+    // j_yuMoney comes last and stays hidden: the save writes it for the rows it stores.
+    const QString columns =
+        QStringLiteral("select id,j_class,j_date as 日期,z_id,j_chuMoney as 借出金额,"
+                       "j_ruMoney as 已还金额,j_shoudate as 预计回收期,j_jiege as 借给,"
+                       "j_jiekuanren as 借款人,j_other as 备注,j_yuMoney from s_jie ");
+    return columns + (onlyOutstanding ? QStringLiteral("where j_yuMoney<>0 and j_class=:j_ZorS")
+                                      : QStringLiteral("where j_class=:j_ZorS"));
+}
+
+void configureLoans(BatchTableModel &model) {
+    using Kind = BatchTableModel::Kind;
+    model.setTable(QStringLiteral("s_jie"));
+    model.setColumnKind(QStringLiteral("id"), Kind::Integer);
+    model.setColumnKind(QStringLiteral("j_class"), Kind::Text);
+    model.setColumnKind(QStringLiteral("z_id"), Kind::Integer);
+    const struct {
+        const char *heading, *column;
+        Kind kind;
+    } columns[] = {
+        {"日期", "j_date", Kind::Date},         {"借出金额", "j_chuMoney", Kind::Money},
+        {"已还金额", "j_ruMoney", Kind::Money}, {"预计回收期", "j_shoudate", Kind::Date},
+        {"借给", "j_jiege", Kind::Text},        {"借款人", "j_jiekuanren", Kind::Text},
+        {"备注", "j_other", Kind::Text},
+    };
+    for (const auto &c : columns) {
+        model.setBaseColumn(QString::fromUtf8(c.heading), QString::fromUtf8(c.column));
+        model.setColumnKind(QString::fromUtf8(c.heading), c.kind);
+    }
+    model.setColumnKind(Outstanding, Kind::Money);
+    // Shown right after the repaid amount, worked out from the row as it is on screen.
+    model.addComputedColumn(
+        QStringLiteral("余额"),
+        [](const BatchTableModel &m, int row) {
+            return outstanding(m.value(row, QStringLiteral("借出金额")),
+                               m.value(row, QStringLiteral("已还金额")));
+        },
+        6);
+}
+
+void loadClass(BatchTableModel &model, const QString &loanClass, bool onlyOutstanding) {
+    model.setQuery(loansSelect(onlyOutstanding), {{"j_ZorS", loanClass}});
+    model.load();
+}
+
+QVariant outstanding(const QVariant &principal, const QVariant &repaid) {
+    const qint64 lent = principal.isNull() ? 0 : principal.toLongLong();
+    const qint64 back = repaid.isNull() ? 0 : repaid.toLongLong();
+    qint64 rest = 0;
+    if (__builtin_sub_overflow(lent, back, &rest))
+        return {};
+    return qlonglong(rest);
+}
+
+void deleteLoan(Database &db, qint64 id) {
+    Transaction transaction(db);
+    db.exec(QStringLiteral("delete from s_jie where id=:id"), {{"id", id}});
+    db.exec(QStringLiteral("update z_zhanghu set z_jiechu=0"));
+    db.exec(QStringLiteral("update z_zhanghu set z_jieru=0"));
+    transaction.commit();
+}
+
+BatchTableModel::SaveResult saveLoans(Database &db, BatchTableModel &model) {
+    // Rows about to be written carry their own outstanding amount, so the refresh of
+    // every stored loan can run before the batch instead of after it. The batch is then
+    // the last step before the commit, and a failure at any step leaves the model's rows
+    // pending (it only counts rows as saved once its own part has gone through).
+    const int principal = model.column(QStringLiteral("借出金额"));
+    const int repaid = model.column(QStringLiteral("已还金额"));
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (!model.isRowPending(row))
+            continue;
+        const QVariant rest = outstanding(model.value(row, principal), model.value(row, repaid));
+        if (!rest.isValid())
+            return {false, row, Money::errorText(Money::ParseError::OutOfRange)};
+        model.setValue(row, Outstanding, rest);
+    }
+
+    BatchTableModel::SaveResult result;
+    bool batchWritten = false;
+    try {
+        Transaction transaction(db);
+        // An empty amount counts as 0 here as it does on screen: a loan with nothing
+        // repaid yet is owed in full, not left out of every total.
+        db.exec(QStringLiteral(
+            "update s_jie set j_yuMoney=coalesce(j_chuMoney,0)-coalesce(j_ruMoney,0)"));
+        result = model.save();
+        if (!result.ok)
+            return result;
+        batchWritten = true;
+        transaction.commit();
+    } catch (const DbError &e) {
+        // A failed commit after the batch: the model already counts its rows as saved,
+        // so read back what is really stored (the transaction is rolled back by now).
+        if (batchWritten)
+            model.load();
+        return {false, -1, e.text()};
+    }
+    return result;
+}
+
+} // namespace LoanQueries
