@@ -36,10 +36,11 @@ AccountsPage::AccountsPage(AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("accountsPage"));
     m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("PageControl2"));
+    m_tabs->setObjectName(QStringLiteral("accountTabs"));
     m_tabs->setGeometry(0, 0, PageWidth, PageHeight);
-    // Tabs of 73 by 26 pixels, padding and border included.
-    m_tabs->setStyleSheet(QStringLiteral("QTabBar::tab { width: 43px; height: 16px; }"));
+    // Tabs of 73 by 26 pixels with the skin's one-pixel border, with or without the skin.
+    m_tabs->setStyleSheet(
+        QStringLiteral("QTabBar::tab { width: 71px; height: 24px; padding: 0px; }"));
     m_tabs->addTab(buildListTab(), QStringLiteral("账户管理"));
     m_chartTab = buildChartTab();
     m_tabs->addTab(m_chartTab, QStringLiteral("图表分析"));
@@ -52,7 +53,7 @@ AccountsPage::AccountsPage(AppContext &context, QWidget *parent)
 QWidget *AccountsPage::buildListTab() {
     auto *tab = new QWidget;
     auto *bar = new QWidget(tab);
-    bar->setObjectName(QStringLiteral("Panel9"));
+    bar->setObjectName(QStringLiteral("accountsToolBar"));
     bar->setGeometry(0, 0, PageWidth - 2, ToolBarHeight);
     auto *add = PageParts::toolButton(QStringLiteral("增加"), bar, 8, 8);
     auto *remove = PageParts::toolButton(QStringLiteral("删除"), bar, 96, 8);
@@ -66,7 +67,7 @@ QWidget *AccountsPage::buildListTab() {
     PageParts::reportRefusedValues(*m_model, m_context.prompts);
 
     m_grid = new DataGrid(tab);
-    m_grid->setObjectName(QStringLiteral("DBGridEh4"));
+    m_grid->setObjectName(QStringLiteral("accountsGrid"));
     m_grid->setGeometry(2, ToolBarHeight, PageWidth - 8, PageHeight - 26 - ToolBarHeight - 6);
     m_grid->setRowHeight(25);
     m_grid->setCurrentRowHighlight(true);

@@ -5,16 +5,11 @@
 
 namespace LoanQueries {
 
-namespace {
-const QString Outstanding = QStringLiteral("j_yuMoney");
-} // namespace
-
 QString loansSelect(bool onlyOutstanding) {
-    // j_yuMoney comes last and stays hidden: the save writes it for the rows it stores.
     const QString columns =
         QStringLiteral("select id,j_class,j_date as 日期,z_id,j_chuMoney as 借出金额,"
                        "j_ruMoney as 已还金额,j_shoudate as 预计回收期,j_jiege as 借给,"
-                       "j_jiekuanren as 借款人,j_other as 备注,j_yuMoney from s_jie ");
+                       "j_jiekuanren as 借款人,j_other as 备注 from s_jie ");
     return columns + (onlyOutstanding ? QStringLiteral("where j_yuMoney<>0 and j_class=:j_ZorS")
                                       : QStringLiteral("where j_class=:j_ZorS"));
 }
@@ -38,7 +33,6 @@ void configureLoans(BatchTableModel &model) {
         model.setBaseColumn(QString::fromUtf8(c.heading), QString::fromUtf8(c.column));
         model.setColumnKind(QString::fromUtf8(c.heading), c.kind);
     }
-    model.setColumnKind(Outstanding, Kind::Money);
     // Shown right after the repaid amount, worked out from the row as it is on screen.
     model.addComputedColumn(
         QStringLiteral("余额"),
@@ -72,42 +66,20 @@ void deleteLoan(Database &db, qint64 id) {
 }
 
 BatchTableModel::SaveResult saveLoans(Database &db, BatchTableModel &model) {
-    // Rows about to be written carry their own outstanding amount, so the refresh of
-    // every stored loan can run before the batch instead of after it. The batch is then
-    // the last step before the commit, and a failure at any step leaves the model's rows
-    // pending (it only counts rows as saved once its own part has gone through).
-    const int principal = model.column(QStringLiteral("借出金额"));
-    const int repaid = model.column(QStringLiteral("已还金额"));
     for (int row = 0; row < model.rowCount(); ++row) {
-        if (!model.isRowPending(row))
-            continue;
-        const QVariant rest = outstanding(model.value(row, principal), model.value(row, repaid));
-        if (!rest.isValid())
+        if (model.isRowPending(row) &&
+            !outstanding(model.value(row, model.column(QStringLiteral("借出金额"))),
+                         model.value(row, model.column(QStringLiteral("已还金额"))))
+                 .isValid())
             return {false, row, Money::errorText(Money::ParseError::OutOfRange)};
-        model.setValue(row, Outstanding, rest);
     }
-
-    BatchTableModel::SaveResult result;
-    bool batchWritten = false;
-    try {
-        Transaction transaction(db);
-        // An empty amount counts as 0 here as it does on screen: a loan with nothing
-        // repaid yet is owed in full, not left out of every total.
+    // The batch and the refresh of every outstanding amount commit together. An empty
+    // amount counts as 0 here as it does on screen: a loan with nothing repaid yet is
+    // owed in full, not left out of every total.
+    return model.save([&db] {
         db.exec(QStringLiteral(
             "update s_jie set j_yuMoney=coalesce(j_chuMoney,0)-coalesce(j_ruMoney,0)"));
-        result = model.save();
-        if (!result.ok)
-            return result;
-        batchWritten = true;
-        transaction.commit();
-    } catch (const DbError &e) {
-        // A failed commit after the batch: the model already counts its rows as saved,
-        // so read back what is really stored (the transaction is rolled back by now).
-        if (batchWritten)
-            model.load();
-        return {false, -1, e.text()};
-    }
-    return result;
+    });
 }
 
 } // namespace LoanQueries

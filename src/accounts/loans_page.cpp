@@ -48,7 +48,7 @@ LoansPage::LoansPage(AppContext &context, QWidget *parent)
     PageParts::reportRefusedValues(*m_model, m_context.prompts);
 
     m_grid = new DataGrid(this);
-    m_grid->setObjectName(QStringLiteral("DBGridEh3"));
+    m_grid->setObjectName(QStringLiteral("loansGrid"));
     m_grid->setGeometry(3, 48, 758, 462);
     m_grid->setCurrentRowHighlight(true);
     m_grid->setModel(m_model);
@@ -56,7 +56,7 @@ LoansPage::LoansPage(AppContext &context, QWidget *parent)
     m_accountPicker = new LookupDelegate(m_accounts, m_grid);
 
     m_hint = new ClickableLabel(QStringLiteral("添加记录时，请先点〔增加〕，再输入内容。"), this);
-    m_hint->setObjectName(QStringLiteral("Panel12"));
+    m_hint->setObjectName(QStringLiteral("loanHint"));
     m_hint->setAlignment(Qt::AlignCenter);
     m_hint->setStyleSheet(QStringLiteral("background: #fff4c8; color: #8a5d12;"
                                          " border: 1px solid #e0ae3c; border-radius: 4px;"));
@@ -124,7 +124,7 @@ void LoansPage::reloadAccounts() {
 
 void LoansPage::layoutGrid() {
     auto column = [this](const char *name) { return m_model->column(QString::fromUtf8(name)); };
-    for (const char *hidden : {"id", "j_class", "j_yuMoney"})
+    for (const char *hidden : {"id", "j_class"})
         m_grid->setColumnHidden(column(hidden));
     const int account = column("z_id");
     m_grid->setHeading(account, QStringLiteral("账户"));

@@ -55,7 +55,7 @@ TransfersPage::TransfersPage(AppContext &context, QWidget *parent)
     PageParts::reportRefusedValues(*m_model, m_context.prompts);
 
     m_grid = new DataGrid(this);
-    m_grid->setObjectName(QStringLiteral("DBGridEh5"));
+    m_grid->setObjectName(QStringLiteral("transfersGrid"));
     m_grid->setGeometry(3, 48, GridWidth, GridHeight);
     m_grid->setCurrentRowHighlight(true);
     m_grid->setModel(m_model);

@@ -358,8 +358,8 @@ bool BatchTableModel::hasPendingChanges() const {
     return false;
 }
 
-BatchTableModel::SaveResult BatchTableModel::save() {
-    if (!hasPendingChanges())
+BatchTableModel::SaveResult BatchTableModel::save(const std::function<void()> &beforeCommit) {
+    if (!hasPendingChanges() && !beforeCommit)
         return {};
     if (m_table.isEmpty())
         return {false, -1, QStringLiteral("no table to save to")};
@@ -433,6 +433,8 @@ BatchTableModel::SaveResult BatchTableModel::save() {
         }
 
         failing = -1;
+        if (beforeCommit)
+            beforeCommit();
         transaction.commit();
     } catch (const DbError &e) {
         return {false, failing, e.text()};

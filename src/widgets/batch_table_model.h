@@ -69,7 +69,10 @@ class BatchTableModel : public QAbstractTableModel {
     bool isRowPending(int row) const;
     bool hasPendingChanges() const;
 
-    SaveResult save();
+    // Writes every pending change in one transaction. beforeCommit, when given, runs
+    // inside that transaction after the rows are written (statements that must commit
+    // together with the batch); its DbError fails the save like a row would.
+    SaveResult save(const std::function<void()> &beforeCommit = {});
     void cancel(); // back to the rows as last loaded or saved
 
     int rowCount(const QModelIndex &parent = {}) const override;

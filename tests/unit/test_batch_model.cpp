@@ -140,6 +140,28 @@ class TestBatchModel : public QObject {
     }
 
     // Deletes go first, so a name freed in the batch can be taken by a new row.
+    // Statements that must commit with the batch: their failure keeps the rows pending.
+    void statementsBeforeTheCommitShareItsFate() {
+        TempDatabase t;
+        Database &db = t.db();
+        auto m = subCategories(db, 4);
+        const int row = m->appendRow();
+        m->setValue(row, "f_id", 4);
+        m->setValue(row, "f_class", "Z");
+        m->setValue(row, "项目名称", "甲");
+        const auto failed = m->save([&db] { db.exec("update no_such_table set x=1"); });
+        QVERIFY(!failed.ok);
+        QVERIFY(failed.engineText.contains("no_such_table"));
+        QVERIFY(m->isRowPending(row));
+        QCOMPARE(db.scalar("select count(*) from s_fenlei where f_name='甲'").toInt(), 0);
+
+        QVERIFY(m->save([&db] { db.exec("update sys_sys set daytxt='批量后'"); }).ok);
+        QCOMPARE(db.scalar("select count(*) from s_fenlei where f_name='甲'").toInt(), 1);
+        // With nothing pending the statements still run.
+        QVERIFY(m->save([&db] { db.exec("update sys_sys set daytxt='再次'"); }).ok);
+        QCOMPARE(db.scalar("select daytxt from sys_sys").toString(), "再次");
+    }
+
     void newRowMayTakeTheNameOfADeletedOne() {
         TempDatabase t;
         auto m = subCategories(t.db(), 4);

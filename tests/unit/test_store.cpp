@@ -183,17 +183,20 @@ private slots:
     void tidyUpsRemoveOnlyDanglingRows() {
         TempDatabase t;
         Database &db = t.db();
-        db.exec("insert into s_shouru (f_fenleiid,s_jine,f_class) values (5,1,'Z'),(999,2,'Z')");
+        db.exec("insert into s_shouru (f_fenleiid,s_jine,f_class) values "
+                "(5,1,'Z'),(999,2,'Z'),(0,3,'Z'),(NULL,4,'Z'),(1000,5,'Z'),(999,6,'Z')");
         db.exec("insert into s_fenlei (f_id,f_name) values (4,'无类别')");
         CleanEntries(db);
-        QCOMPARE(db.scalar("select group_concat(s_jine) from s_shouru").toString(), "1");
+        // An entry without any category is kept, as "not in" keeps it.
+        QCOMPARE(db.scalar("select group_concat(s_jine) from s_shouru order by s_jine").toString(),
+                 "1,4");
         CleanCategories(db);
         QCOMPARE(db.scalar("select count(*) from s_fenlei where f_name='无类别'").toInt(), 0);
         QCOMPARE(db.scalar("select count(*) from s_fenlei where id in (1,4)").toInt(), 2);
         // A deleted category takes its entries at the next clean-up.
         db.exec("delete from s_fenlei where id=5");
         CleanEntries(db);
-        QCOMPARE(db.scalar("select count(*) from s_shouru").toInt(), 0);
+        QCOMPARE(db.scalar("select count(*) from s_shouru").toInt(), 1);
     }
 };
 
