@@ -147,8 +147,15 @@ void LoginWindow::tryLogin() {
     }
     hide();
     if (!m_main) {
-        m_main = std::make_unique<MainWindow>(
-            AppContext{*m_db, m_prompts, m_clock, m_shell, m_folder});
+        try {
+            m_main = std::make_unique<MainWindow>(
+                AppContext{*m_db, m_prompts, m_clock, m_shell, m_folder});
+        } catch (...) {
+            // Without a main window the program would run on with no window at all:
+            // come back, and let the error box say what went wrong.
+            show();
+            throw;
+        }
         connect(m_main.get(), &MainWindow::closeRequested, this, &LoginWindow::programEnd);
     }
     m_main->show();
