@@ -1,4 +1,4 @@
-// tallybee-bench [--entries N] [--seed S] [--runs R]
+// tallybee-bench [--entries N] [--seed S] [--runs R] [--keep FILE]
 // Builds a ledger in a temporary file, then times each operation the way its page runs
 // it: the median over repeated runs, and its ratio to the floor (one full scan summing
 // the entry amounts).
@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -49,6 +50,9 @@ int main(int argc, char **argv) {
                       QStringLiteral("S"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("runs"), QStringLiteral("Timed runs per operation."),
                       QStringLiteral("R"), QStringLiteral("7")});
+    parser.addOption({QStringLiteral("keep"),
+                      QStringLiteral("Also copy the generated ledger to FILE, to study it."),
+                      QStringLiteral("FILE")});
     parser.process(app);
 
     LedgerShape shape;
@@ -64,6 +68,10 @@ int main(int argc, char **argv) {
         QElapsedTimer timer;
         timer.start();
         generateLedger(db, shape);
+        if (parser.isSet(QStringLiteral("keep"))) {
+            QFile::remove(parser.value(QStringLiteral("keep")));
+            QFile::copy(path, parser.value(QStringLiteral("keep")));
+        }
         std::printf("ledger: %lld entries, seed %llu, generated in %.1f s\n",
                     static_cast<long long>(shape.entries),
                     static_cast<unsigned long long>(shape.seed), double(timer.elapsed()) / 1000);

@@ -48,10 +48,12 @@ EntryInfoBox::EntryInfoBox(QWidget *parent) : QGroupBox(parent) {
     addLabel(this, QStringLiteral("－"), QRect(12, 78, 20, 20));
     m_secondLabel = addLabel(this, QString(), QRect(12, 102, 84, 20));
     m_second = addFigure(this, QStringLiteral("信息值2"), 102, QString());
-    QLabel *rule = addLabel(this, QStringLiteral("－－－－－－－－－－－－"), QRect(8, 126, 177, 16));
+    QLabel *rule =
+        addLabel(this, QStringLiteral("－－－－－－－－－－－－"), QRect(8, 126, 177, 16));
     rule->setAlignment(Qt::AlignCenter);
     addLabel(this, QStringLiteral("金额"), QRect(12, 148, 60, 20), red);
-    m_difference = addFigure(this, QStringLiteral("信息差额"), 148, red + QStringLiteral(" font-weight: bold;"));
+    m_difference = addFigure(this, QStringLiteral("信息差额"), 148,
+                             red + QStringLiteral(" font-weight: bold;"));
 }
 
 void EntryInfoBox::setKind(QChar kind) {

@@ -27,7 +27,7 @@ constexpr int FieldRowHeight = 22;
 
 // The white band above the day list; a click on its empty part closes the category list.
 class TopPanel : public QWidget {
-public:
+  public:
     explicit TopPanel(QWidget *parent) : QWidget(parent) {
         setObjectName(QStringLiteral("Panel4"));
         setAttribute(Qt::WA_StyledBackground);
@@ -211,7 +211,8 @@ bool EntryPage::eventFilter(QObject *watched, QEvent *event) {
             return true;
     } else if (watched == m_category && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && m_category->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() == Qt::LeftButton &&
+            m_category->rect().contains(mouse->position().toPoint()))
             categoryFieldClicked();
     } else if (watched == m_top && event->type() == QEvent::MouseButtonPress) {
         m_categoryList->hide();
@@ -219,13 +220,19 @@ bool EntryPage::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void EntryPage::setAddMode() { m_mode = Mode::Add; }
+void EntryPage::setAddMode() {
+    m_mode = Mode::Add;
+}
 
 void EntryPage::setInitialDates(const QDate &today) {
     setQueryDateQuietly(today);
     setEntryDateQuietly(today);
 }
 
-void EntryPage::alignAmountRight() { m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter); }
+void EntryPage::alignAmountRight() {
+    m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
 
-void EntryPage::resetCalculator() { m_calculator->reset(); }
+void EntryPage::resetCalculator() {
+    m_calculator->reset();
+}

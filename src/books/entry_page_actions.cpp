@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace {
 
@@ -75,7 +76,7 @@ void EntryPage::queryDayList() {
     const struct {
         const char *heading;
         int width;
-    } widths[] = {{"编号", 40}, {"时间", 80}, {"项目", 80}, {"收付款人", 80},
+    } widths[] = {{"编号", 40}, {"时间", 80}, {"项目", 80},           {"收付款人", 80},
                   {"金额", 80}, {"账户", 80}, {"备注", width() - 420}};
     for (const auto &w : widths)
         m_dayList->setColumnWidth(m_dayList->column(QString::fromUtf8(w.heading)), w.width);
@@ -135,8 +136,9 @@ void EntryPage::save() {
         // The entry went away meanwhile (its category was deleted and the entries tidied).
         // Saying "saved" would lose what the user typed; keep it for a fresh save instead.
         endEdit();
-        m_context.prompts.inform(Caption, QStringLiteral("对不起，要修改的记录已不存在，再次保存将作为新记录保存"),
-                                 Prompts::Icon::Error);
+        m_context.prompts.inform(
+            Caption, QStringLiteral("对不起，要修改的记录已不存在，再次保存将作为新记录保存"),
+            Prompts::Icon::Error);
         queryDayList();
         return;
     }
@@ -151,7 +153,8 @@ void EntryPage::remove() {
                                  Prompts::Icon::Error);
         return;
     }
-    if (!m_context.prompts.confirm(Caption, QStringLiteral("是否确定删除？"), Prompts::Icon::Question))
+    if (!m_context.prompts.confirm(Caption, QStringLiteral("是否确定删除？"),
+                                   Prompts::Icon::Question))
         return;
     EntryQueries::deleteEntry(m_context.db, m_editId.toLongLong());
     queryDayList();
@@ -184,7 +187,9 @@ void EntryPage::today() {
     setQueryDateQuietly(day);
 }
 
-void EntryPage::entryDateChanged(const QDate &date) { setQueryDateQuietly(date); }
+void EntryPage::entryDateChanged(const QDate &date) {
+    setQueryDateQuietly(date);
+}
 
 void EntryPage::categoryTextChanged(const QString &text) {
     m_categoryList->show();
@@ -228,7 +233,9 @@ void EntryPage::dayRowClicked(int row) {
     const QVariant amount = m_dayRows->value(row, QStringLiteral("金额"));
     m_amount->setText(amount.isNull() ? QString() : Money::fromRaw(amount.toLongLong()).toPlain());
     m_remark->setText(m_dayRows->value(row, QStringLiteral("备注")).toString());
-    m_payer->setCurrentIndex(m_payer->findText(m_dayRows->value(row, QStringLiteral("收付款人")).toString()));
-    m_account->setCurrentIndex(m_account->findText(m_dayRows->value(row, QStringLiteral("账户")).toString()));
+    m_payer->setCurrentIndex(
+        m_payer->findText(m_dayRows->value(row, QStringLiteral("收付款人")).toString()));
+    m_account->setCurrentIndex(
+        m_account->findText(m_dayRows->value(row, QStringLiteral("账户")).toString()));
     m_categoryList->hide();
 }

@@ -15,13 +15,16 @@ std::optional<Money> monthSum(Database &db, const QDate &first, const char *kind
 }
 
 std::vector<std::pair<QString, Money>> ranking(Database &db, const char *kind) {
-    // Summed per category id first (the index is ordered that way), then by name, which
-    // is what the entries view groups on; rank() keeps every row tied with the fifth.
+    // Summed per category id first, in the order of the category index (named, so that
+    // a database without statistics does not pick the day index and sort a million
+    // rows), then by name, which is what the entries view groups on; rank() keeps every
+    // row tied with the fifth.
     QSqlQuery q = db.select(QStringLiteral(
                                 "select xxname, jine from ("
                                 " select f.f_name as xxname, sum(t.jine) as jine,"
                                 "  rank() over (order by sum(t.jine) desc) as place"
-                                " from (select f_fenleiid, sum(s_jine) as jine from s_shouru"
+                                " from (select f_fenleiid, sum(s_jine) as jine"
+                                "       from s_shouru indexed by ix_shouru_category"
                                 "       where f_class = :kind group by f_fenleiid) t"
                                 " left join s_fenlei f on f.id = t.f_fenleiid"
                                 " group by f.f_name)"

@@ -15,8 +15,8 @@ CREATE TABLE s_shouru (
     s_date      TEXT CHECK (s_date GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]'),
     f_class     TEXT CHECK (f_class IN ('S', 'Z'))
 );
-CREATE INDEX ix_shouru_day ON s_shouru (s_date, f_class, s_jine);
-CREATE INDEX ix_shouru_category ON s_shouru (f_fenleiid, f_class, s_jine);
+CREATE INDEX ix_shouru_day ON s_shouru (f_class, s_date, s_jine);
+CREATE INDEX ix_shouru_category ON s_shouru (f_fenleiid, s_date, f_class, s_jine);
 CREATE INDEX ix_shouru_account ON s_shouru (s_zhanghuid, f_class, s_jine);
 CREATE INDEX ix_shouru_user ON s_shouru (s_userid);
 
