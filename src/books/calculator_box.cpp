@@ -153,8 +153,9 @@ void CalculatorBox::closeBox() {
 }
 
 void CalculatorBox::apply(const Calculator::Outcome &outcome) {
+    // A plain notice without a caption of its own carries the program's title.
     if (outcome.message != Calculator::Message::None)
-        m_prompts.inform(QStringLiteral("系统提示"), Calculator::messageText(outcome.message),
+        m_prompts.inform(QStringLiteral("Tallybee"), Calculator::messageText(outcome.message),
                          Prompts::Icon::None);
     if (outcome.amount)
         m_amountEdit->setText(*outcome.amount);

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -129,7 +130,20 @@ void EntryPage::buildFields(QWidget *top) {
 
     m_payer = new QComboBox;
     m_payer->setObjectName(QStringLiteral("DBLookupComboboxEh1"));
-    m_payerLabel = row(QStringLiteral("付款人："), m_payer);
+    m_payerLabel = row(QStringLiteral("付款人"), m_payer);
+    // Page entry names the payer or payee without a colon; the colon stays beside the
+    // name, so the label lines up with the others whichever it shows.
+    {
+        auto *name = new QWidget(m_fields);
+        name->setGeometry(m_payerLabel->geometry());
+        auto *line = new QHBoxLayout(name);
+        line->setContentsMargins(0, 0, 0, 0);
+        line->setSpacing(0);
+        m_payerLabel->setParent(name);
+        line->addWidget(m_payerLabel);
+        line->addWidget(new QLabel(QStringLiteral("："), name));
+        line->addStretch();
+    }
 
     m_category = new QLineEdit;
     m_category->setObjectName(QStringLiteral("Edit3"));

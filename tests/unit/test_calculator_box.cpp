@@ -10,7 +10,7 @@ namespace {
 
 // Records what the box said instead of showing it.
 class RecordingPrompts : public Prompts {
-public:
+  public:
     struct Said {
         QString caption, text;
         Icon icon;
@@ -63,7 +63,7 @@ struct Page {
 
 class TestCalculatorBox : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void laidOutAsOnTheForm_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("name");
@@ -157,7 +157,7 @@ private slots:
         page.clickIcon();
         page.press({"0", "="});
         QCOMPARE(page.prompts.said.size(), 1);
-        QCOMPARE(page.prompts.said[0].caption, QStringLiteral("系统提示"));
+        QCOMPARE(page.prompts.said[0].caption, QStringLiteral("Tallybee"));
         QCOMPARE(page.prompts.said[0].text, QStringLiteral("分母不能为零!"));
         QCOMPARE(page.prompts.said[0].icon, Prompts::Icon::None);
         QCOMPARE(page.amount->text(), QStringLiteral("8")); // the previous result stands
@@ -165,7 +165,9 @@ private slots:
         page.clickIcon();
         page.press({".", "5", "."});
         QCOMPARE(page.prompts.said.size(), 2);
+        QCOMPARE(page.prompts.said[1].caption, QStringLiteral("Tallybee"));
         QCOMPARE(page.prompts.said[1].text, QStringLiteral("非法输入!"));
+        QCOMPARE(page.prompts.said[1].icon, Prompts::Icon::None);
         QCOMPARE(page.amount->text(), QStringLiteral("8.5"));
     }
 

@@ -149,6 +149,39 @@ class TestEntryQueries : public QObject {
         QCOMPARE(db.scalar("select count(*) from s_shouru").toInt(), 0);
     }
 
+    void saveRefusesInTheOrderTheUserIsTold() {
+        TempDatabase t;
+        Database &db = t.db();
+        EntryForm f = goodForm();
+        f.payer.clear();
+        f.category.clear();
+        f.amount = QStringLiteral("1 2");
+        f.account.clear();
+        auto refusal = [&] {
+            const auto result = checkEntry(db, QChar('Z'), f);
+            const auto *r = std::get_if<EntryRefusal>(&result);
+            return r ? QString::number(int(r->field)) + r->message : QStringLiteral("stored");
+        };
+        auto expected = [](EntryField field, const char *message) {
+            return QString::number(int(field)) + QString::fromUtf8(message);
+        };
+        QCOMPARE(refusal(), expected(EntryField::Payer, "对不起，请选择付款人"));
+        f.payer = QStringLiteral("管理员");
+        QCOMPARE(refusal(), expected(EntryField::Category, "对不起，请重新输入项目"));
+        f.category = QStringLiteral("不存在");
+        // An amount that is no number is not refused before the account and the
+        // category lookup have had their say.
+        QCOMPARE(refusal(), expected(EntryField::Account, "对不起，请选择账户"));
+        f.account = QStringLiteral("现金");
+        QCOMPARE(refusal(), expected(EntryField::Category, "对不起，请重新输入项目"));
+        f.category = QStringLiteral("餐饮费");
+        QCOMPARE(refusal(), expected(EntryField::Amount, "对不起，金额格式不正确"));
+        // The zero check itself comes before the account.
+        f.amount = QStringLiteral("0");
+        f.account.clear();
+        QCOMPARE(refusal(), expected(EntryField::Amount, "对不起，金额不能为零"));
+    }
+
     void saveChecksReadTheAmountExactly() {
         TempDatabase t;
         Database &db = t.db();
