@@ -118,10 +118,9 @@ QWidget *AccountsPage::buildChartTab() {
     auto *right = new QGroupBox(QStringLiteral("账户收入/支出分布图"), tab);
     right->setGeometry(382, 2, 375, height);
     m_incomePie = makePie(right, QStringLiteral("账户收入资金分布图"),
-                          QStringLiteral("账户收入资金分布图"), QRect(6, 18, 363, 226));
-    m_expensePie =
-        makePie(right, QStringLiteral("账户支出资金分布图"), QStringLiteral("账户支出资金分布图"),
-                QRect(6, 18 + 226 + 2, 363, height - 24 - 226 - 2));
+                          QStringLiteral("账户收入资金分布图"), QRect(6, 16, 363, 232));
+    m_expensePie = makePie(right, QStringLiteral("账户支出资金分布图"),
+                           QStringLiteral("账户支出资金分布图"), QRect(6, 16 + 232, 363, 226));
     return tab;
 }
 

@@ -65,13 +65,21 @@ void deleteLoan(Database &db, qint64 id) {
     transaction.commit();
 }
 
-BatchTableModel::SaveResult saveLoans(Database &db, BatchTableModel &model) {
+BatchTableModel::SaveResult saveLoans(Database &db, BatchTableModel &model,
+                                      const QString &loanClass) {
     for (int row = 0; row < model.rowCount(); ++row) {
         if (model.isRowPending(row) &&
             !outstanding(model.value(row, model.column(QStringLiteral("借出金额"))),
                          model.value(row, model.column(QStringLiteral("已还金额"))))
                  .isValid())
             return {false, row, Money::errorText(Money::ParseError::OutOfRange)};
+    }
+    // A loan typed in by keyboard alone never had a cell click to give it its class.
+    // Stored without one, it would show under neither class and count in no total.
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (model.isNew(row) && model.isRowPending(row) &&
+            model.value(row, QStringLiteral("j_class")).toString().isEmpty())
+            model.setValue(row, QStringLiteral("j_class"), loanClass);
     }
     // The batch and the refresh of every outstanding amount commit together. An empty
     // amount counts as 0 here as it does on screen: a loan with nothing repaid yet is

@@ -24,7 +24,9 @@ QVariant outstanding(const QVariant &principal, const QVariant &repaid);
 void deleteLoan(Database &db, qint64 id);
 
 // Writes the pending rows and refreshes the stored outstanding amount of every loan,
-// committed together. On failure nothing is stored and the rows stay pending.
-BatchTableModel::SaveResult saveLoans(Database &db, BatchTableModel &model);
+// committed together. On failure nothing is stored and the rows stay pending. A new
+// loan that has no class yet takes loanClass, the class on show.
+BatchTableModel::SaveResult saveLoans(Database &db, BatchTableModel &model,
+                                      const QString &loanClass);
 
 } // namespace LoanQueries

@@ -1,12 +1,12 @@
 #include "loans_page.h"
 
+#include "account_picker.h"
 #include "account_queries.h"
 #include "app_context.h"
 #include "batch_table_model.h"
 #include "clickable_label.h"
 #include "data_grid.h"
 #include "loan_queries.h"
-#include "lookup_delegate.h"
 #include "page_parts.h"
 #include "services.h"
 
@@ -53,7 +53,7 @@ LoansPage::LoansPage(AppContext &context, QWidget *parent)
     m_grid->setCurrentRowHighlight(true);
     m_grid->setModel(m_model);
     PageParts::showCutTextOnHover(m_grid);
-    m_accountPicker = new LookupDelegate(m_accounts, m_grid);
+    m_accountPicker = new AccountPicker(m_accounts, m_grid);
 
     m_hint = new ClickableLabel(QStringLiteral("添加记录时，请先点〔增加〕，再输入内容。"), this);
     m_hint->setObjectName(QStringLiteral("loanHint"));
@@ -129,6 +129,7 @@ void LoansPage::layoutGrid() {
     const int account = column("z_id");
     m_grid->setHeading(account, QStringLiteral("账户"));
     m_grid->setColumnDelegate(account, m_accountPicker);
+    m_accountPicker->setColumn(account);
     m_grid->setHeading(column("借出金额"), principalHeading(m_class));
     m_grid->setColumnReadOnly(column("余额"));
     const struct {
@@ -183,7 +184,7 @@ void LoansPage::save() {
         m_model->cancel();
         return;
     }
-    const bool saved = LoanQueries::saveLoans(m_context.db, *m_model).ok;
+    const bool saved = LoanQueries::saveLoans(m_context.db, *m_model, m_class).ok;
     m_editingRow = -1;
     // Reported, not passed over: the rows stay on screen, pending, for another try.
     if (!saved)

@@ -5,10 +5,10 @@
 #include <QWidget>
 #include <memory>
 
+class AccountPicker;
 class BatchTableModel;
 class ClickableLabel;
 class DataGrid;
-class LookupDelegate;
 class LookupList;
 class QCheckBox;
 class QRadioButton;
@@ -48,6 +48,6 @@ class LoansPage : public QWidget {
     QCheckBox *m_onlyOutstanding = nullptr;
     DataGrid *m_grid = nullptr;
     BatchTableModel *m_model = nullptr;
-    LookupDelegate *m_accountPicker = nullptr;
+    AccountPicker *m_accountPicker = nullptr;
     ClickableLabel *m_hint = nullptr;
 };

@@ -81,6 +81,9 @@ void BudgetEditor::configureGrid() {
 }
 
 bool BudgetEditor::writePending() {
+    // An amount still in its cell editor (the page entered again from itself) is written
+    // too, not dropped with the editor.
+    m_grid->commitEdit();
     if (!m_model.hasPendingChanges())
         return true;
     const BatchTableModel::SaveResult result = m_model.save();
@@ -96,9 +99,7 @@ void BudgetEditor::refuse(const QString &message) {
 
 void BudgetEditor::hideEvent(QHideEvent *event) {
     // Another page coming to the front is leaving the row too.
-    if (!event->spontaneous()) {
-        m_grid->commitEdit();
+    if (!event->spontaneous())
         writePending();
-    }
     QWidget::hideEvent(event);
 }

@@ -22,7 +22,8 @@ class BudgetEditor : public QWidget {
     // Writes what is still pending, then reads the rows and the category names afresh.
     // Throws DbError.
     void reload();
-    // Writes the rows changed so far; false (and the user told) when that failed.
+    // Writes the rows changed so far, with what is still in a cell editor; false (and the
+    // user told) when that failed.
     bool writePending();
 
     DataGrid *grid() const { return m_grid; }

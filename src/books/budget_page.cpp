@@ -80,6 +80,8 @@ void BudgetPage::enter(const QDate &today) {
     m_month->preset(today.month());
     // This year, even when the box's years end before it.
     m_year->preset(today.year());
+    // The comparison is to use an amount the user was still typing.
+    m_editor->writePending();
     refresh();
     m_editor->reload();
 }

@@ -25,6 +25,13 @@ CategoryLists::CategoryLists(Database &db) : m_top(db), m_sub(db) {
     m_sub.setQuery(QString::fromUtf8(SubCategoryQuery));
 }
 
+bool hasUnfilledNewRow(const BatchTableModel &list) {
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (list.isNew(row) && !list.isRowPending(row))
+            return true;
+    return false;
+}
+
 void CategoryLists::setKind(QChar kind) {
     m_kind = kind;
 }
@@ -42,6 +49,7 @@ void CategoryLists::loadTopLevel() {
 
 void CategoryLists::showSubCategoriesOf(const QVariant &topId) {
     m_topId = topId.isNull() ? QVariant() : topId;
+    m_editedRow = -1;
     m_sub.setParams({{"fid", m_topId}});
     m_sub.load();
 }
@@ -69,4 +77,17 @@ void CategoryLists::subCategoryNameTyped(int row, const QString &name) {
     const QString code = quickCodeFor(name);
     if (!code.isEmpty())
         m_sub.setValue(row, QStringLiteral("快速代码"), code);
+}
+
+void CategoryLists::subCategoryNameEditOpened(int row) {
+    m_editedRow = row;
+    m_codeBeforeEdit = m_sub.value(row, QStringLiteral("快速代码"));
+}
+
+void CategoryLists::subCategoryNameEditAbandoned(int row) {
+    if (row != m_editedRow || row < 0 || row >= m_sub.rowCount())
+        return;
+    if (m_sub.value(row, QStringLiteral("快速代码")) != m_codeBeforeEdit)
+        m_sub.setValue(row, QStringLiteral("快速代码"), m_codeBeforeEdit);
+    m_editedRow = -1;
 }

@@ -7,6 +7,10 @@
 
 class Database;
 
+// A row added and never typed into or clicked: the model leaves such a row out of a save,
+// but on the category page it is an empty row that the user sees, and refused as one.
+bool hasUnfilledNewRow(const BatchTableModel &list);
+
 // The two lists of the category page and the state that ties them together: the kind of
 // category shown ("S" income, "Z" expense) and the top-level category whose
 // sub-categories are listed. Both lists keep their changes pending until saved.
@@ -38,10 +42,16 @@ class CategoryLists {
     // The quick code follows the name as it is typed; a name that gives no code (Latin
     // letters, digits) leaves the code as it was.
     void subCategoryNameTyped(int row, const QString &name);
+    // Typing that is given up (Escape) leaves the name as it was, so the code goes back
+    // to what it was when the editing began.
+    void subCategoryNameEditOpened(int row);
+    void subCategoryNameEditAbandoned(int row);
 
   private:
     QChar m_kind = QLatin1Char('Z');
     QVariant m_topId;
+    int m_editedRow = -1;
+    QVariant m_codeBeforeEdit;
     BatchTableModel m_top;
     BatchTableModel m_sub;
 };

@@ -109,6 +109,8 @@ void CategoryPage::configureGrids() {
         m_subName = new TextCellDelegate(NameLength, this);
         m_subName->setTextEdited(
             [this](int row, const QString &text) { m_lists.subCategoryNameTyped(row, text); });
+        m_subName->setEditOpened([this](int row) { m_lists.subCategoryNameEditOpened(row); });
+        m_subName->setEditAbandoned([this](int row) { m_lists.subCategoryNameEditAbandoned(row); });
         m_subGrid->setColumnDelegate(c, m_subName);
     }
 }
@@ -167,7 +169,7 @@ void CategoryPage::save(Side side) {
                                   Prompts::Icon::Question)) {
         // A failed save keeps every pending row as it was, so the user can mend the
         // offending one and save again.
-        saved = model.save().ok;
+        saved = !hasUnfilledNewRow(model) && model.save().ok;
         if (!saved)
             m_context.prompts.inform(QStringLiteral("Tallybee"),
                                      QStringLiteral("错误！不能有空行和重复的项目名称。"),

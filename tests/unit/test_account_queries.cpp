@@ -1,11 +1,21 @@
 #include "account_queries.h"
 #include "account_totals.h"
+#include "accounts_page.h"
+#include "app_context.h"
 #include "batch_table_model.h"
+#include "data_grid.h"
 #include "database.h"
 #include "loan_queries.h"
+#include "loans_page.h"
+#include "scripted_services.h"
 #include "temp_database.h"
 #include "transfer_queries.h"
 
+#include <QChartView>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -43,6 +53,33 @@ std::unique_ptr<BatchTableModel> loans(Database &db, const QString &loanClass, b
     LoanQueries::configureLoans(*m);
     LoanQueries::loadClass(*m, loanClass, onlyOpen);
     return m;
+}
+
+// What a page is built with, over a fresh database.
+struct PageContext {
+    TempDatabase t;
+    ScriptedPrompts prompts;
+    ScriptedClock clock;
+    ScriptedShell shell;
+    AppContext context{t.db(), prompts, clock, shell, t.folder()};
+};
+
+// The open cell editor of a grid, if any (closed ones linger hidden until deleted).
+QComboBox *openCombo(const DataGrid &grid) {
+    for (QComboBox *combo : grid.viewport()->findChildren<QComboBox *>())
+        if (combo->isVisible())
+            return combo;
+    return nullptr;
+}
+
+// How many pixels of the area differ from its top-left pixel: 0 for a plain area.
+int marks(const QImage &image, const QRect &area) {
+    const QRgb plain = image.pixel(area.topLeft());
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += image.pixel(x, y) != plain;
+    return count;
 }
 
 } // namespace
@@ -181,7 +218,7 @@ class TestAccountQueries : public QObject {
         Q_UNUSED(blank);
         QCOMPARE(m->value(0, "余额").toLongLong(), yuan(600));
 
-        const auto result = LoanQueries::saveLoans(db, *m);
+        const auto result = LoanQueries::saveLoans(db, *m, "S");
         QVERIFY2(result.ok, qPrintable(result.engineText));
         QCOMPARE(field(db, "select count(*) from s_jie").toInt(), 3);
         QCOMPARE(field(db, "select group_concat(j_yuMoney) from (select j_yuMoney from s_jie "
@@ -207,7 +244,7 @@ class TestAccountQueries : public QObject {
         const int row = addLoan(*m, yuan(1000), qlonglong(0));
         QVERIFY(m->setValue(row, "借给", QString(51, QChar(u'张')))); // over the column's 50
 
-        const auto failed = LoanQueries::saveLoans(db, *m);
+        const auto failed = LoanQueries::saveLoans(db, *m, "S");
         QVERIFY(!failed.ok);
         QCOMPARE(field(db, "select count(*) from s_jie").toInt(), 1);
         // The refresh went with the batch: the stored amount is still the stale one.
@@ -217,7 +254,7 @@ class TestAccountQueries : public QObject {
         QVERIFY(m->isRowPending(row));
 
         QVERIFY(m->setValue(row, "借给", "张三"));
-        QVERIFY(LoanQueries::saveLoans(db, *m).ok);
+        QVERIFY(LoanQueries::saveLoans(db, *m, "S").ok);
         QCOMPARE(field(db, "select count(*) from s_jie").toInt(), 2);
         QCOMPARE(field(db, "select j_yuMoney from s_jie where id=1").toLongLong(), yuan(50));
     }
@@ -228,9 +265,102 @@ class TestAccountQueries : public QObject {
         auto m = loans(db, "S", false);
         const int row = addLoan(*m, std::numeric_limits<qint64>::max(), qlonglong(-1));
         QVERIFY(!m->value(row, "余额").isValid());
-        QVERIFY(!LoanQueries::saveLoans(db, *m).ok);
+        QVERIFY(!LoanQueries::saveLoans(db, *m, "S").ok);
         QCOMPARE(field(db, "select count(*) from s_jie").toInt(), 0);
         QVERIFY(m->isRowPending(row));
+    }
+
+    // Typed in by keyboard alone, a new loan has no class: it takes the class on show,
+    // and a loan that has one keeps it.
+    void newLoanWithoutAClassTakesTheClassOnShow() {
+        TempDatabase t;
+        Database &db = t.db();
+        addAccounts(db);
+        auto m = loans(db, "Z", false);
+        const int typed = m->appendRow();
+        QVERIFY(m->setValue(typed, "借出金额", "60"));
+        addLoan(*m, yuan(10), QVariant()); // given "S" by a click before the class changed
+        m->appendRow();                    // never typed into: stays unstored, classless
+        QVERIFY(LoanQueries::saveLoans(db, *m, "Z").ok);
+        QCOMPARE(field(db, "select group_concat(j_class || ':' || j_chuMoney, ' ') from "
+                           "(select * from s_jie order by id)")
+                     .toString(),
+                 QString("Z:%1 S:%2").arg(yuan(60)).arg(yuan(10)));
+        QCOMPARE(loans(db, "Z", false)->rowCount(), 1);
+    }
+
+    // Two frames side by side; the right one holds the income chart over the expense
+    // chart, 232 and 226 pixels high.
+    void chartTabHasItsFramesAndChartsInPlace() {
+        PageContext p;
+        AccountsPage page(p.context);
+        QMap<QString, QRect> frames, charts;
+        for (const QGroupBox *frame : page.findChildren<QGroupBox *>())
+            frames[frame->title()] = frame->geometry();
+        for (const QChartView *chart : page.findChildren<QChartView *>())
+            charts[chart->accessibleName()] = chart->geometry();
+        const QRect left = frames.value("账户现有资金分布图");
+        const QRect right = frames.value("账户收入/支出分布图");
+        QCOMPARE(left.width(), 375);
+        QCOMPARE(right.width(), 375);
+        QVERIFY(right.left() > left.right());
+        QCOMPARE(right.top(), left.top());
+
+        const QRect balance = charts.value("账户现有资金分布图");
+        const QRect income = charts.value("账户收入资金分布图");
+        const QRect expense = charts.value("账户支出资金分布图");
+        QVERIFY(left.height() - balance.height() < 30);
+        QCOMPARE(income.height(), 232);
+        QCOMPARE(expense.height(), 226);
+        QCOMPARE(expense.top(), income.bottom() + 1);
+        QVERIFY(expense.bottom() < right.height());
+    }
+
+    // The account column shows a button on every row; typing into the cell opens the
+    // list of numbers and names under their titles, and the key searches it.
+    void loanAccountColumnOpensItsTitledListWhenTypedInto() {
+        PageContext p;
+        Database &db = p.t.db();
+        db.exec("insert into z_zhanghu (id,z_name) values (2,'Bank'),(3,'Card')");
+        db.exec("insert into s_jie (id,j_class,z_id,j_chuMoney) values (1,'S',1,100)");
+        LoansPage page(p.context);
+        page.resize(765, 511);
+        page.loadBorrowed();
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        auto *grid = page.findChild<DataGrid *>("loansGrid");
+        QTableView *view = grid->view();
+        const int account = grid->visibleColumnForHeading("账户");
+        const int lentTo = grid->visibleColumnForHeading("借给");
+        QVERIFY(account >= 0 && lentTo >= 0);
+
+        const QImage shot = view->grab().toImage();
+        const auto buttonPlace = [&](int column) {
+            const QRect cell = grid->visualCellRect(0, column).translated(grid->viewport()->pos());
+            return QRect(cell.right() - 13, cell.top() + 3, 11, cell.height() - 6);
+        };
+        QVERIFY(marks(shot, buttonPlace(account)) > 10);
+        QCOMPARE(marks(shot, buttonPlace(lentTo)), 0);
+
+        view->setFocus();
+        view->setCurrentIndex(grid->indexAt(0, account));
+        QTest::keyClick(view, Qt::Key_C, Qt::NoModifier);
+        QComboBox *combo = openCombo(*grid);
+        QVERIFY(combo);
+        auto *list = qobject_cast<QTableView *>(combo->view());
+        QVERIFY(list);
+        QTRY_VERIFY(list->isVisible());
+        QVERIFY(!list->horizontalHeader()->isHidden());
+        const QAbstractItemModel *items = list->model();
+        QCOMPARE(items->headerData(0, Qt::Horizontal).toString(), QString("id"));
+        QCOMPARE(items->headerData(1, Qt::Horizontal).toString(), QString("账户"));
+        QCOMPARE(items->rowCount(), 3);
+        QCOMPARE(list->currentIndex().data().toString(), QString("Card"));
+        // Nothing is chosen until the user takes an item.
+        QCOMPARE(grid->cellText(0, account), QString("现金"));
+
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_COMPARE(grid->cellText(0, account), QString("Card"));
     }
 
     // The filter reads the stored amount: only a save brings it up to date.
@@ -245,7 +375,7 @@ class TestAccountQueries : public QObject {
         QCOMPARE(open->value(0, "id").toLongLong(), 1);
         QCOMPARE(open->value(1, "id").toLongLong(), 2);
 
-        QVERIFY(LoanQueries::saveLoans(db, *open).ok); // nothing pending: only the refresh
+        QVERIFY(LoanQueries::saveLoans(db, *open, "S").ok); // nothing pending: only the refresh
         LoanQueries::loadClass(*open, "S", true);
         QCOMPARE(open->rowCount(), 2);
         QCOMPARE(open->value(0, "id").toLongLong(), 2);
@@ -254,5 +384,5 @@ class TestAccountQueries : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestAccountQueries)
+QTEST_MAIN(TestAccountQueries)
 #include "test_account_queries.moc"

@@ -45,10 +45,13 @@ class TestCategories : public QObject {
         TempDatabase t;
         Database &db = t.db();
         addEntries(db);
+        // Filed under the top-level category itself, as the entry page allows.
+        db.exec("insert into s_shouru (f_fenleiid, s_jine, f_class, s_date) "
+                "values (12, 50000, 'Z', '2026-12-05 00:00:00')");
         CategoryStore::deleteTopLevel(db, 12);
         QCOMPARE(count(db, "select count(*) from s_fenlei where id in (12, 13, 14)"), 0);
         QCOMPARE(count(db, "select count(*) from s_yushuan where f_id = 12"), 0);
-        QCOMPARE(count(db, "select count(*) from s_shouru where f_fenleiid in (13, 14)"), 0);
+        QCOMPARE(count(db, "select count(*) from s_shouru where f_fenleiid in (12, 13, 14)"), 0);
         QCOMPARE(count(db, "select count(*) from s_shouru where f_fenleiid = 5"), 1);
         QCOMPARE(count(db, "select count(*) from s_yushuan"), 4);
         QCOMPARE(count(db, "select count(*) from s_fenlei where f_id = 4"), 3);
