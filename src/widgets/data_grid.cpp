@@ -253,7 +253,20 @@ DataGrid::DataGrid(QWidget *parent) : QWidget(parent) {
     setReadOnly(false);
 }
 
-DataGrid::~DataGrid() = default;
+DataGrid::~DataGrid() {
+    // QWidget's destructor deletes the view and its parts after this object is gone,
+    // and they still signal on the way out: cut every line back into this grid first.
+    QHeaderView *header = m_view->horizontalHeader();
+    QScrollBar *own = m_view->horizontalScrollBar();
+    for (QObject *sender : std::initializer_list<QObject *>{header, own, m_view, m_scrollBar}) {
+        sender->disconnect(this);
+        sender->disconnect(m_footer);
+    }
+    if (m_view->selectionModel())
+        m_view->selectionModel()->disconnect(this);
+    for (const QMetaObject::Connection &c : std::as_const(m_modelConnections))
+        disconnect(c);
+}
 
 QTableView *DataGrid::view() const {
     return m_view;
