@@ -76,13 +76,14 @@ int main(int argc, char **argv) {
                     static_cast<long long>(shape.entries),
                     static_cast<unsigned long long>(shape.seed), double(timer.elapsed()) / 1000);
 
-        const double floor = medianMs([&db] { db.scalar(QStringLiteral("select sum(s_jine) from s_shouru")); }, runs);
+        const double floor = medianMs(
+            [&db] { db.scalar(QStringLiteral("select sum(s_jine) from s_shouru")); }, runs);
         std::printf("\n%-40s %12s %8s\n", "operation", "median ms", "x floor");
         std::printf("%-40s %12.2f %8.2f\n", "floor (full scan summing s_jine)", floor, 1.0);
 
         std::vector<BenchOperation> operations = storeOperations(db);
         for (auto &&more : {homeOperations(db), entryOperations(db), categoryOperations(db),
-                             accountOperations(db)})
+                            accountOperations(db)})
             operations.insert(operations.end(), more.begin(), more.end());
         for (const BenchOperation &op : operations) {
             const double ms = medianMs(op.run, runs);

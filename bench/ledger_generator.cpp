@@ -26,14 +26,16 @@ QVector<Category> addCategories(Database &db) {
         const qint64 parent = db.scalar("select last_insert_rowid()").toLongLong();
         for (int i = 0; i < 4; ++i)
             db.exec("insert into s_fenlei (f_id,f_class,f_name,f_pinyin) values (:p,'Z',:n,'x')",
-                    {{"p", parent}, {"n", QStringLiteral("%1%2").arg(QString::fromUtf8(top)).arg(++n)}});
+                    {{"p", parent},
+                     {"n", QStringLiteral("%1%2").arg(QString::fromUtf8(top)).arg(++n)}});
     }
     for (const char *top : incomeTops) {
         db.exec("insert into s_fenlei (f_id,f_class,f_name) values (0,'S',:n)", {{"n", top}});
         const qint64 parent = db.scalar("select last_insert_rowid()").toLongLong();
         for (int i = 0; i < 3; ++i)
             db.exec("insert into s_fenlei (f_id,f_class,f_name,f_pinyin) values (:p,'S',:n,'y')",
-                    {{"p", parent}, {"n", QStringLiteral("%1%2").arg(QString::fromUtf8(top)).arg(++n)}});
+                    {{"p", parent},
+                     {"n", QStringLiteral("%1%2").arg(QString::fromUtf8(top)).arg(++n)}});
     }
     db.exec("insert into s_yushuan (f_id,y_money) select id, 10000000 from s_fenlei "
             "where f_id=0 and f_class='Z' and id not in (select f_id from s_yushuan)");
@@ -78,8 +80,8 @@ void generateLedger(Database &db, const LedgerShape &shape) {
         const bool isIncome = between(0, 5) == 0;
         const auto &pool = isIncome ? income : expense;
         insert.bindValue(0, pool[int(between(0, pool.size() - 1))]);
-        insert.bindValue(1, isIncome ? between(100, 20000) * Money::Scale
-                                     : between(50, 500000) * 100);
+        insert.bindValue(1,
+                         isIncome ? between(100, 20000) * Money::Scale : between(50, 500000) * 100);
         insert.bindValue(2, between(1, 5));
         insert.bindValue(3, between(0, 3) == 0 ? QVariant(QStringLiteral("备注")) : QVariant());
         insert.bindValue(4, between(1, 6));
@@ -92,7 +94,8 @@ void generateLedger(Database &db, const LedgerShape &shape) {
     const qint64 loans = qMax<qint64>(10, shape.entries / 5000);
     for (qint64 i = 0; i < loans; ++i) {
         const qint64 principal = between(100, 50000) * Money::Scale;
-        const qint64 repaid = between(0, 1) ? principal : between(0, principal / Money::Scale) * Money::Scale;
+        const qint64 repaid =
+            between(0, 1) ? principal : between(0, principal / Money::Scale) * Money::Scale;
         db.exec("insert into s_jie (j_class,j_date,z_id,j_chuMoney,j_ruMoney,j_yuMoney,j_jiege,"
                 "j_jiekuanren) values (:c,:d,:z,:p,:r,:o,'亲戚','朋友')",
                 {{"c", between(0, 1) ? "S" : "Z"},
@@ -112,5 +115,4 @@ void generateLedger(Database &db, const LedgerShape &shape) {
                 {{"a", from}, {"b", to}, {"d", when}, {"m", between(10, 5000) * Money::Scale}});
     }
     tx.commit();
-
 }

@@ -17,10 +17,10 @@ namespace {
 // Opens its list at the first key typed, instead of choosing an item behind the
 // user's back, and lets that key start the search in the list.
 class TypeToOpenCombo : public QComboBox {
-  public:
+public:
     using QComboBox::QComboBox;
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent *event) override {
         const QString text = event->text();
         if (text.isEmpty() || !text.at(0).isPrint() || view()->isVisible()) {
@@ -40,7 +40,7 @@ class TypeToOpenCombo : public QComboBox {
 // Laid over the grid's rows and drawn after them; clicks pass through to the cells.
 // Rows that scroll or change are repainted beneath it, and it with them.
 class AccountPicker::Buttons : public QWidget {
-  public:
+public:
     explicit Buttons(DataGrid *grid) : QWidget(grid->view()), m_grid(grid) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         grid->viewport()->installEventFilter(this);
@@ -49,7 +49,7 @@ class AccountPicker::Buttons : public QWidget {
 
     int column = -1;
 
-  protected:
+protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
             follow();
@@ -83,7 +83,7 @@ class AccountPicker::Buttons : public QWidget {
         }
     }
 
-  private:
+private:
     void follow() {
         setGeometry(m_grid->viewport()->geometry());
         raise();

@@ -10,7 +10,7 @@ class DataGrid;
 class AccountPicker : public LookupDelegate {
     Q_OBJECT
 
-  public:
+public:
     AccountPicker(std::shared_ptr<LookupList> list, DataGrid *grid);
 
     // The model column whose rows get a button; -1 for none.
@@ -19,7 +19,7 @@ class AccountPicker : public LookupDelegate {
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
 
-  private:
+private:
     class Buttons;
     Buttons *m_buttons;
 };

@@ -14,7 +14,7 @@ struct AppContext;
 // 账户管理: the accounts with their totals, and pie charts of how money is spread.
 class AccountsPage : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit AccountsPage(AppContext &context, QWidget *parent = nullptr);
 
     // Rebuilds the totals and reads the list again (the main window tidies the
@@ -24,11 +24,11 @@ class AccountsPage : public QWidget {
     QString selectedAccountId() const;
     QTabWidget *tabs() const { return m_tabs; }
 
-  signals:
+signals:
     // Accounts were saved or deleted: lists of account names elsewhere read them again.
     void accountsChanged();
 
-  private:
+private:
     QWidget *buildListTab();
     QWidget *buildChartTab();
     void layoutGrid();

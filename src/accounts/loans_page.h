@@ -17,7 +17,7 @@ struct AppContext;
 // 借入借出: money borrowed ("S") and lent ("Z"), one class at a time.
 class LoansPage : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit LoansPage(AppContext &context, QWidget *parent = nullptr);
 
     // Entering the page: the borrowed loans.
@@ -27,7 +27,7 @@ class LoansPage : public QWidget {
 
     QString loanClass() const { return m_class; }
 
-  private:
+private:
     void chooseClass(const QString &loanClass);
     void reload();
     void layoutGrid();

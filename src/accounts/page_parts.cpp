@@ -29,10 +29,10 @@ void reportRefusedValues(BatchTableModel &model, Prompts &prompts) {
 namespace {
 
 class CutTextTips : public QObject {
-  public:
+public:
     explicit CutTextTips(DataGrid *grid) : QObject(grid), m_grid(grid) {}
 
-  protected:
+protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() != QEvent::ToolTip)
             return QObject::eventFilter(watched, event);
@@ -49,7 +49,7 @@ class CutTextTips : public QObject {
         return true;
     }
 
-  private:
+private:
     DataGrid *m_grid;
 };
 

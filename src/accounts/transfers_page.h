@@ -15,7 +15,7 @@ struct AppContext;
 // 账户转账: money moved from one account to another, listed by period.
 class TransfersPage : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TransfersPage(AppContext &context, QWidget *parent = nullptr);
 
     void setPeriod(const QDate &from, const QDate &to);
@@ -26,7 +26,7 @@ class TransfersPage : public QWidget {
     // The account names, read again after the accounts were saved.
     void reloadAccounts();
 
-  private:
+private:
     void layoutGrid();
     void deleteTransfer();
     void save();

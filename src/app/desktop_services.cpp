@@ -41,9 +41,13 @@ bool MessageBoxPrompts::confirm(const QString &caption, const QString &text, Ico
     return run(caption, text, icon, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-QDateTime SystemClock::now() const { return QDateTime::currentDateTime(); }
+QDateTime SystemClock::now() const {
+    return QDateTime::currentDateTime();
+}
 
-void DesktopShell::openUrl(const QString &url) { QDesktopServices::openUrl(QUrl(url)); }
+void DesktopShell::openUrl(const QString &url) {
+    QDesktopServices::openUrl(QUrl(url));
+}
 
 bool DesktopShell::startProgram(const QString &program) {
     return QProcess::startDetached(program, {});

@@ -21,8 +21,8 @@ namespace {
 const QString NoticeCaption = QStringLiteral("系统提示");
 const QString DatabaseMissing =
     QStringLiteral("对不起，系统数据库源没有找到，请你重新定位系统数据库！");
-const QString DatabaseTooNew =
-    QStringLiteral("这个数据库文件是由更新版本的Tallybee写入的，本程序无法打开它。请升级Tallybee后再试。");
+const QString DatabaseTooNew = QStringLiteral(
+    "这个数据库文件是由更新版本的Tallybee写入的，本程序无法打开它。请升级Tallybee后再试。");
 
 ClickableLabel *pictureButton(const QString &art, const QString &name, QWidget *parent) {
     auto *button = new ClickableLabel(QString(), parent);

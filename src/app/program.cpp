@@ -37,9 +37,13 @@ QWidget *Program::activeWindow() const {
     return m_login.get();
 }
 
-LoginWindow *Program::loginWindow() const { return m_login.get(); }
+LoginWindow *Program::loginWindow() const {
+    return m_login.get();
+}
 
-MainWindow *Program::mainWindow() const { return m_login ? m_login->mainWindow() : nullptr; }
+MainWindow *Program::mainWindow() const {
+    return m_login ? m_login->mainWindow() : nullptr;
+}
 
 void Program::end() {
     if (m_finished)

@@ -9,7 +9,7 @@
 class BudgetComparisonModel : public QAbstractTableModel {
     Q_OBJECT
 
-  public:
+public:
     enum Column { Category, Spent, Budget, Remark, ColumnCount };
 
     using QAbstractTableModel::QAbstractTableModel;
@@ -23,6 +23,6 @@ class BudgetComparisonModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-  private:
+private:
     std::vector<BudgetComparisonRow> m_rows;
 };

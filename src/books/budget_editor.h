@@ -16,7 +16,7 @@ class TextCellDelegate;
 class BudgetEditor : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit BudgetEditor(AppContext &context, QWidget *parent = nullptr);
 
     // Writes what is still pending, then reads the rows and the category names afresh.
@@ -28,10 +28,10 @@ class BudgetEditor : public QWidget {
 
     DataGrid *grid() const { return m_grid; }
 
-  protected:
+protected:
     void hideEvent(QHideEvent *event) override;
 
-  private:
+private:
     void configureGrid();
     void refuse(const QString &message);
 

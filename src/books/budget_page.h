@@ -15,7 +15,7 @@ class QTabWidget;
 class BudgetPage : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit BudgetPage(AppContext &context, QWidget *parent = nullptr);
 
     // Opens on today's month, compared at once; the tab last open stays open.
@@ -23,7 +23,7 @@ class BudgetPage : public QWidget {
     // Compares the month the year and month boxes show.
     void refresh();
 
-  private:
+private:
     QWidget *buildComparisonTab();
 
     AppContext &m_context;

@@ -12,7 +12,7 @@ class RowsModel;
 // looks for a category, with a chooser of the top-level categories above it.
 class CategoryListBox : public QGroupBox {
     Q_OBJECT
-  public:
+public:
     explicit CategoryListBox(QWidget *parent = nullptr);
 
     // id, f_name rows. The chosen category stays chosen if it is still listed.
@@ -23,12 +23,12 @@ class CategoryListBox : public QGroupBox {
     DataGrid *grid() const { return m_grid; }
     QComboBox *chooser() const { return m_chooser; }
 
-  signals:
+signals:
     void topCategoryChosen(qint64 id);
     // A listed category was clicked: its name and its top-level category's id.
     void categoryClicked(const QString &name, const QVariant &topId);
 
-  private:
+private:
     QComboBox *m_chooser;
     DataGrid *m_grid;
     RowsModel *m_model;

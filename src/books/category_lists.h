@@ -15,7 +15,7 @@ bool hasUnfilledNewRow(const BatchTableModel &list);
 // category shown ("S" income, "Z" expense) and the top-level category whose
 // sub-categories are listed. Both lists keep their changes pending until saved.
 class CategoryLists {
-  public:
+public:
     explicit CategoryLists(Database &db);
 
     BatchTableModel &topLevel() { return m_top; }
@@ -47,7 +47,7 @@ class CategoryLists {
     void subCategoryNameEditOpened(int row);
     void subCategoryNameEditAbandoned(int row);
 
-  private:
+private:
     QChar m_kind = QLatin1Char('Z');
     QVariant m_topId;
     int m_editedRow = -1;

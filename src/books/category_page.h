@@ -13,13 +13,13 @@ class TextCellDelegate;
 class CategoryPage : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit CategoryPage(AppContext &context, QWidget *parent = nullptr);
 
     // Shows the categories of one kind: 'S' income, 'Z' expense.
     void enter(QChar kind);
 
-  private:
+private:
     enum class Side { TopLevel, SubCategories };
 
     QWidget *buildButtons(Side side, int firstNumber);

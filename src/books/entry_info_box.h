@@ -11,7 +11,7 @@ class QLabel;
 // difference underneath.
 class EntryInfoBox : public QGroupBox {
     Q_OBJECT
-  public:
+public:
     explicit EntryInfoBox(QWidget *parent = nullptr);
 
     // The captions for a kind; the figures are emptied.
@@ -19,7 +19,7 @@ class EntryInfoBox : public QGroupBox {
     void showBudget(const EntryQueries::BudgetInfo &info);
     void showIncome(const EntryQueries::IncomeInfo &info);
 
-  private:
+private:
     void showFigures(const std::optional<Money> &first, const std::optional<Money> &second);
 
     QLabel *m_title;

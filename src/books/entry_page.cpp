@@ -28,7 +28,7 @@ constexpr int FieldRowHeight = 22;
 
 // The white band above the day list; a click on its empty part closes the category list.
 class TopPanel : public QWidget {
-  public:
+public:
     explicit TopPanel(QWidget *parent) : QWidget(parent) {
         setObjectName(QStringLiteral("Panel4"));
         setAttribute(Qt::WA_StyledBackground);

@@ -27,7 +27,7 @@ class RowsModel;
 // one loads it for editing.
 class EntryPage : public QWidget {
     Q_OBJECT
-  public:
+public:
     enum class Mode { Add, Edit };
 
     explicit EntryPage(AppContext &context, QWidget *parent = nullptr);
@@ -46,11 +46,11 @@ class EntryPage : public QWidget {
     // The id of the day-list row last clicked, "0" when none.
     QString editId() const { return m_editId; }
 
-  protected:
+protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
-  private:
+private:
     // Layout (entry_page.cpp).
     void buildButtons(QWidget *top);
     void buildDates(QWidget *top);

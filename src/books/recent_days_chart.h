@@ -13,13 +13,13 @@ class QLogValueAxis;
 // logarithmic scale that stops at a fixed top.
 class RecentDaysChart : public QGroupBox {
     Q_OBJECT
-  public:
+public:
     static constexpr double AxisMaximum = 6361.64;
 
     explicit RecentDaysChart(QWidget *parent = nullptr);
     void setDays(const std::vector<EntryQueries::DayTotal> &days);
 
-  private:
+private:
     QChartView *m_view;
     QBarSet *m_bars;
     QBarCategoryAxis *m_dates;

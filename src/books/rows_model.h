@@ -8,7 +8,7 @@
 // reload is one model reset, so the grid re-applies its column settings and sums once.
 class RowsModel : public QAbstractTableModel {
     Q_OBJECT
-  public:
+public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setRows(QueryRows rows);
@@ -22,6 +22,6 @@ class RowsModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-  private:
+private:
     QueryRows m_rows;
 };

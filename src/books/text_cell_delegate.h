@@ -10,7 +10,7 @@
 class TextCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
-  public:
+public:
     using TextEdited = std::function<void(int row, const QString &text)>;
     using RowHook = std::function<void(int row)>;
 
@@ -28,7 +28,7 @@ class TextCellDelegate : public QStyledItemDelegate {
     void setModelData(QWidget *editor, QAbstractItemModel *model,
                       const QModelIndex &index) const override;
 
-  private:
+private:
     struct Edit {
         bool typed = false;
         bool kept = false;

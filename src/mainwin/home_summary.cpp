@@ -8,10 +8,10 @@ namespace {
 
 std::optional<Money> monthSum(Database &db, const QDate &first, const char *kind) {
     // A half-open range on the indexed day column instead of year()/month() per row.
-    return Money::fromColumn(db.scalar(
-        QStringLiteral("select sum(s_jine) from s_shouru "
-                       "where s_date >= :first and s_date < :next and f_class = :kind"),
-        {{"first", first}, {"next", first.addMonths(1)}, {"kind", kind}}));
+    return Money::fromColumn(
+        db.scalar(QStringLiteral("select sum(s_jine) from s_shouru "
+                                 "where s_date >= :first and s_date < :next and f_class = :kind"),
+                  {{"first", first}, {"next", first.addMonths(1)}, {"kind", kind}}));
 }
 
 std::vector<std::pair<QString, Money>> ranking(Database &db, const char *kind) {
@@ -19,16 +19,15 @@ std::vector<std::pair<QString, Money>> ranking(Database &db, const char *kind) {
     // a database without statistics does not pick the day index and sort a million
     // rows), then by name, which is what the entries view groups on; rank() keeps every
     // row tied with the fifth.
-    QSqlQuery q = db.select(QStringLiteral(
-                                "select xxname, jine from ("
-                                " select f.f_name as xxname, sum(t.jine) as jine,"
-                                "  rank() over (order by sum(t.jine) desc) as place"
-                                " from (select f_fenleiid, sum(s_jine) as jine"
-                                "       from s_shouru indexed by ix_shouru_category"
-                                "       where f_class = :kind group by f_fenleiid) t"
-                                " left join s_fenlei f on f.id = t.f_fenleiid"
-                                " group by f.f_name)"
-                                " where place <= 5 order by jine desc, xxname"),
+    QSqlQuery q = db.select(QStringLiteral("select xxname, jine from ("
+                                           " select f.f_name as xxname, sum(t.jine) as jine,"
+                                           "  rank() over (order by sum(t.jine) desc) as place"
+                                           " from (select f_fenleiid, sum(s_jine) as jine"
+                                           "       from s_shouru indexed by ix_shouru_category"
+                                           "       where f_class = :kind group by f_fenleiid) t"
+                                           " left join s_fenlei f on f.id = t.f_fenleiid"
+                                           " group by f.f_name)"
+                                           " where place <= 5 order by jine desc, xxname"),
                             {{"kind", kind}});
     std::vector<std::pair<QString, Money>> rows;
     while (q.next())

@@ -42,9 +42,9 @@ struct LinkPlace {
     MainWindow::Link link;
 };
 constexpr LinkPlace Links[] = {
-    {"桌面", 40, MainWindow::Desktop},  {"日记本", 76, MainWindow::Diary},
+    {"桌面", 40, MainWindow::Desktop},     {"日记本", 76, MainWindow::Diary},
     {"万年历", 127, MainWindow::Calendar}, {"打印", 184, MainWindow::Print},
-    {"帮助", 227, MainWindow::Help},    {"退出", 265, MainWindow::Exit},
+    {"帮助", 227, MainWindow::Help},       {"退出", 265, MainWindow::Exit},
 };
 } // namespace
 
@@ -158,7 +158,8 @@ void MainWindow::buildPages() {
     m_categories = new CategoryPage(m_context, m_stack);
     m_loans = new LoansPage(m_context, m_stack);
     m_transfers = new TransfersPage(m_context, m_stack);
-    connect(m_accounts, &AccountsPage::accountsChanged, m_transfers, &TransfersPage::reloadAccounts);
+    connect(m_accounts, &AccountsPage::accountsChanged, m_transfers,
+            &TransfersPage::reloadAccounts);
     connect(m_accounts, &AccountsPage::accountsChanged, m_loans, &LoansPage::reloadAccounts);
     m_journal = new JournalPage(m_context, m_stack);
     m_categoryReport = new CategoryReportPage(m_context, m_stack);
@@ -173,9 +174,13 @@ void MainWindow::buildPages() {
         m_stack->addWidget(page);
 }
 
-void MainWindow::front(QWidget *page) { m_stack->setCurrentWidget(page); }
+void MainWindow::front(QWidget *page) {
+    m_stack->setCurrentWidget(page);
+}
 
-void MainWindow::highlightMain(NavigationBar::Item item) { m_nav->highlight(item); }
+void MainWindow::highlightMain(NavigationBar::Item item) {
+    m_nav->highlight(item);
+}
 
 void MainWindow::navigate(NavigationBar::Item item) {
     using Nav = NavigationBar;

@@ -11,10 +11,9 @@ struct ItemPlace {
 
 // Captions keep their inner blanks exactly.
 constexpr ItemPlace Places[NavigationBar::ItemCount] = {
-    {"支 出", 41},         {"收 入", 72},         {"账 户", 101},
-    {"收 入 类 别", 136},  {"支 出 类 别", 168},  {"借 入 借 出", 208},
-    {"账 户 转 账", 235},  {"流 水 报 表", 273},  {"分 类 报 表", 300},
-    {"人 员 报 表", 324},  {"预 算 设 定", 358},  {"实 用 工具", 392},
+    {"支 出", 41},         {"收 入", 72},        {"账 户", 101},       {"收 入 类 别", 136},
+    {"支 出 类 别", 168},  {"借 入 借 出", 208}, {"账 户 转 账", 235}, {"流 水 报 表", 273},
+    {"分 类 报 表", 300},  {"人 员 报 表", 324}, {"预 算 设 定", 358}, {"实 用 工具", 392},
     {"系  统 设 置", 415},
 };
 
@@ -68,11 +67,13 @@ void NavigationBar::paint(Item item, bool highlighted) {
     ClickableLabel *label = m_items[item];
     label->setProperty("highlighted", highlighted);
     if (isMainItem(item))
-        label->setStyleSheet(highlighted ? QStringLiteral("color: #ff0000; background: transparent;")
-                                         : QStringLiteral("color: #000000; background: transparent;"));
+        label->setStyleSheet(highlighted
+                                 ? QStringLiteral("color: #ff0000; background: transparent;")
+                                 : QStringLiteral("color: #000000; background: transparent;"));
     else
-        label->setStyleSheet(highlighted ? QStringLiteral("color: #000000; background: #00ff00;")
-                                         : QStringLiteral("color: #000000; background: transparent;"));
+        label->setStyleSheet(highlighted
+                                 ? QStringLiteral("color: #000000; background: #00ff00;")
+                                 : QStringLiteral("color: #000000; background: transparent;"));
 }
 
 void NavigationBar::clearHighlight() {
@@ -80,7 +81,9 @@ void NavigationBar::clearHighlight() {
         paint(Item(i), false);
 }
 
-void NavigationBar::highlight(Item item) { paint(item, true); }
+void NavigationBar::highlight(Item item) {
+    paint(item, true);
+}
 
 bool NavigationBar::isHighlighted(Item item) const {
     return m_items[item]->property("highlighted").toBool();

@@ -5,7 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-CategoryReportPage::CategoryReportPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+CategoryReportPage::CategoryReportPage(AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("categoryReportPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("分类报表"), this);
@@ -13,4 +14,4 @@ CategoryReportPage::CategoryReportPage(AppContext &context, QWidget *parent) : Q
     layout->addWidget(title);
 }
 
-void CategoryReportPage::setPeriod(const QDate &/*from*/, const QDate &/*to*/) {}
+void CategoryReportPage::setPeriod(const QDate & /*from*/, const QDate & /*to*/) {}

@@ -5,7 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-JournalPage::JournalPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+JournalPage::JournalPage(AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("journalPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("流水报表"), this);
@@ -13,4 +14,4 @@ JournalPage::JournalPage(AppContext &context, QWidget *parent) : QWidget(parent)
     layout->addWidget(title);
 }
 
-void JournalPage::setPeriod(const QDate &/*from*/, const QDate &/*to*/) {}
+void JournalPage::setPeriod(const QDate & /*from*/, const QDate & /*to*/) {}

@@ -5,7 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-PersonReportPage::PersonReportPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+PersonReportPage::PersonReportPage(AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("personReportPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("人员报表"), this);
@@ -13,6 +14,6 @@ PersonReportPage::PersonReportPage(AppContext &context, QWidget *parent) : QWidg
     layout->addWidget(title);
 }
 
-void PersonReportPage::setPeriod(const QDate &/*from*/, const QDate &/*to*/) {}
+void PersonReportPage::setPeriod(const QDate & /*from*/, const QDate & /*to*/) {}
 
-void PersonReportPage::enter(const QDate &/*today*/) {}
+void PersonReportPage::enter(const QDate & /*today*/) {}

@@ -5,7 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-StatementPage::StatementPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+StatementPage::StatementPage(AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("statementPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("打印报表"), this);
@@ -13,8 +14,10 @@ StatementPage::StatementPage(AppContext &context, QWidget *parent) : QWidget(par
     layout->addWidget(title);
 }
 
-void StatementPage::addTitleLine(const QString &/*line*/) {}
+void StatementPage::addTitleLine(const QString & /*line*/) {}
 
-QString StatementPage::kindText() const { return {}; }
+QString StatementPage::kindText() const {
+    return {};
+}
 
 void StatementPage::load() {}

@@ -53,7 +53,8 @@ QStringList splitSqlScript(const QString &script) {
 }
 
 Param::Param(const char *name, const QDate &day)
-    : name(QString::fromUtf8(name)), value(day.isValid() ? QVariant(Dates::canonical(day)) : QVariant()) {}
+    : name(QString::fromUtf8(name)),
+      value(day.isValid() ? QVariant(Dates::canonical(day)) : QVariant()) {}
 
 Param::Param(const char *name, const QDateTime &moment)
     : name(QString::fromUtf8(name)),
@@ -84,7 +85,9 @@ Database &Database::operator=(Database &&other) noexcept {
     return *this;
 }
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
 void Database::close() {
     if (m_connectionName.isEmpty())
@@ -95,7 +98,9 @@ void Database::close() {
     m_connectionName.clear();
 }
 
-bool Database::isOpen() const { return !m_connectionName.isEmpty() && m_db.isOpen(); }
+bool Database::isOpen() const {
+    return !m_connectionName.isEmpty() && m_db.isOpen();
+}
 
 Database Database::open(const QString &path) {
     if (!QFileInfo(path).isFile())
@@ -105,11 +110,10 @@ Database Database::open(const QString &path) {
     // No other handle to the connection may outlive `result`, or removing it warns.
     Database result(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name), name, path);
     // mode=rw: an existing file only; SQLite must never make an empty one here.
-    result.m_db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())
-                                    .toString(QUrl::FullyEncoded) +
-                                QStringLiteral("?mode=rw"));
-    result.m_db.setConnectOptions(
-        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    result.m_db.setDatabaseName(
+        QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+        QStringLiteral("?mode=rw"));
+    result.m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     if (!result.m_db.open())
         throw OpenError(OpenError::NotADatabase, engineText(result.m_db.lastError()));
 
@@ -121,10 +125,9 @@ Database Database::open(const QString &path) {
         throw OpenError(OpenError::NotADatabase, e.text());
     }
     if (version > Schema::Version)
-        throw OpenError(OpenError::TooNew,
-                        QStringLiteral("database version %1 is newer than %2")
-                            .arg(version)
-                            .arg(Schema::Version));
+        throw OpenError(OpenError::TooNew, QStringLiteral("database version %1 is newer than %2")
+                                               .arg(version)
+                                               .arg(Schema::Version));
     try {
         result.select(QStringLiteral("Select * from sys_sys"));
     } catch (const DbError &e) {

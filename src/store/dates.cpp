@@ -7,9 +7,13 @@ const QString DayFormat = QStringLiteral("yyyy-MM-dd");
 const QString MomentFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 } // namespace
 
-QString canonical(const QDate &day) { return day.toString(DayFormat) + QStringLiteral(" 00:00:00"); }
+QString canonical(const QDate &day) {
+    return day.toString(DayFormat) + QStringLiteral(" 00:00:00");
+}
 
-QString canonical(const QDateTime &moment) { return moment.toString(MomentFormat); }
+QString canonical(const QDateTime &moment) {
+    return moment.toString(MomentFormat);
+}
 
 std::optional<QDateTime> parse(const QString &text) {
     if (text.size() != 19)
@@ -31,12 +35,20 @@ QString display(const QString &canonicalText) {
     return moment ? display(*moment) : canonicalText;
 }
 
-QDate firstOfMonth(const QDate &day) { return QDate(day.year(), day.month(), 1); }
+QDate firstOfMonth(const QDate &day) {
+    return QDate(day.year(), day.month(), 1);
+}
 
-QDate lastOfMonth(const QDate &day) { return QDate(day.year(), day.month(), day.daysInMonth()); }
+QDate lastOfMonth(const QDate &day) {
+    return QDate(day.year(), day.month(), day.daysInMonth());
+}
 
-QDate firstOfNextMonth(const QDate &day) { return firstOfMonth(day).addMonths(1); }
+QDate firstOfNextMonth(const QDate &day) {
+    return firstOfMonth(day).addMonths(1);
+}
 
-QDate firstOfPreviousMonth(const QDate &day) { return firstOfMonth(day).addMonths(-1); }
+QDate firstOfPreviousMonth(const QDate &day) {
+    return firstOfMonth(day).addMonths(-1);
+}
 
 } // namespace Dates

@@ -18,7 +18,9 @@ Split split(qint64 raw) {
     return {negative, magnitude / Money::Scale, magnitude % Money::Scale};
 }
 
-QString fourDigits(quint64 fraction) { return QString::number(fraction).rightJustified(4, '0'); }
+QString fourDigits(quint64 fraction) {
+    return QString::number(fraction).rightJustified(4, '0');
+}
 
 QString grouped(quint64 whole) {
     QString digits = QString::number(whole);
@@ -39,7 +41,9 @@ void toCents(const Split &s, quint64 &whole, quint64 &cents) {
 
 } // namespace
 
-Money Money::fromYuan(qint64 yuan) { return Money(yuan * Scale); }
+Money Money::fromYuan(qint64 yuan) {
+    return Money(yuan * Scale);
+}
 
 std::optional<Money> Money::fromColumn(const QVariant &value) {
     if (!value.isValid() || value.isNull())
@@ -152,6 +156,5 @@ QString Money::toCurrency() const {
     const Split s = split(m_raw);
     toCents(s, whole, cents);
     QString text = s.negative && (whole || cents) ? QStringLiteral("-¥") : QStringLiteral("¥");
-    return text + grouped(whole) + QLatin1Char('.') +
-           QString::number(cents).rightJustified(2, '0');
+    return text + grouped(whole) + QLatin1Char('.') + QString::number(cents).rightJustified(2, '0');
 }

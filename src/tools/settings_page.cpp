@@ -5,7 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-SettingsPage::SettingsPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+SettingsPage::SettingsPage(AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("settingsPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("系统设置"), this);

@@ -17,4 +17,4 @@ void ToolsPage::showDiaryTab() {}
 
 void ToolsPage::showCalendarTab() {}
 
-void ToolsPage::refresh(const QDateTime &/*now*/) {}
+void ToolsPage::refresh(const QDateTime & /*now*/) {}

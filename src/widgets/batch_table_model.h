@@ -22,7 +22,7 @@
 class BatchTableModel : public QAbstractTableModel {
     Q_OBJECT
 
-  public:
+public:
     // How a column's values are read from what is typed and written to the database.
     // Auto takes Integer for columns declared INTEGER and Text for the rest.
     enum class Kind { Auto, Integer, Money, Date, Text };
@@ -86,11 +86,11 @@ class BatchTableModel : public QAbstractTableModel {
                        int role = Qt::EditRole) override;
     bool removeRows(int row, int count, const QModelIndex &parent = {}) override;
 
-  signals:
+signals:
     // A value was refused; message is fit to show to the user.
     void invalidValue(int row, int column, const QString &message);
 
-  private:
+private:
     struct Column {
         QString name;
         QString heading;

@@ -19,7 +19,7 @@
 // current row or the focus changes: the highlight covers every cell of the row, while
 // Qt itself only repaints the cells it thinks have changed.
 class GridView : public QTableView {
-  public:
+public:
     using QTableView::QTableView;
 
     void commitOpenEditor() {
@@ -36,7 +36,7 @@ class GridView : public QTableView {
 
     std::function<void()> afterPress;
 
-  protected:
+protected:
     // Reported after the view has moved to the pressed row, so a page that fills the
     // current row's keys on a press fills the row the user pressed.
     void mousePressEvent(QMouseEvent *event) override {
@@ -61,7 +61,7 @@ class GridView : public QTableView {
 // Paints every cell: the grid's text, the current-row highlight, the draw hook's
 // colours. Editing goes to a column's own delegate when it has one.
 class GridDelegate : public QStyledItemDelegate {
-  public:
+public:
     explicit GridDelegate(DataGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -110,7 +110,7 @@ class GridDelegate : public QStyledItemDelegate {
             QStyledItemDelegate::updateEditorGeometry(editor, option, index);
     }
 
-  protected:
+protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         const DataGrid::Cell cell = m_grid->cellFor(index);
@@ -127,7 +127,7 @@ class GridDelegate : public QStyledItemDelegate {
             option->palette.setColor(QPalette::Text, cell.foreground);
     }
 
-  private:
+private:
     QStyledItemDelegate *columnDelegate(const QModelIndex &index) const {
         return m_grid->m_settings.value(index.column()).delegate.data();
     }
@@ -138,10 +138,10 @@ class GridDelegate : public QStyledItemDelegate {
 // The yellow row of the static label and the sums, drawn column by column at the
 // places the header gives, so it follows scrolling, resizing and moved columns.
 class GridFooter : public QWidget {
-  public:
+public:
     explicit GridFooter(DataGrid *grid, QWidget *parent) : QWidget(parent), m_grid(grid) {}
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *) override {
         QPainter p(this);
         p.fillRect(rect(), QColor(DataGrid::FooterColour));
@@ -196,7 +196,7 @@ class GridFooter : public QWidget {
         }
     }
 
-  private:
+private:
     DataGrid *m_grid;
 };
 

@@ -32,7 +32,7 @@ enum class ColumnFormat {
 class DataGrid : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     // What the draw hook may change before a cell is painted.
     struct Cell {
         int row;
@@ -101,13 +101,13 @@ class DataGrid : public QWidget {
     QString footerTextForColumn(int column) const;
     int logicalColumn(int visibleColumn) const;
 
-  signals:
+signals:
     void currentRowChanged(int row);
     void cellClicked(int row, int column); // model column
     // A mouse button went down in the rows, after the current row moved there.
     void mousePressed();
 
-  private:
+private:
     friend class GridDelegate;
     friend class GridFooter;
 

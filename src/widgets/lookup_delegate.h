@@ -11,7 +11,7 @@
 // "select id,z_name as 账户 from z_zhanghu". Several grids can share one list, so a
 // reload after the accounts are saved reaches them all.
 class LookupList {
-  public:
+public:
     struct Entry {
         QVariant id;
         QString name;
@@ -29,7 +29,7 @@ class LookupList {
     // Invalid when no entry has that name.
     QVariant idFor(const QString &name) const;
 
-  private:
+private:
     Database &m_db;
     QString m_select;
     Params m_params;
@@ -43,7 +43,7 @@ class LookupList {
 class LookupDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
-  public:
+public:
     explicit LookupDelegate(std::shared_ptr<LookupList> list, QObject *parent = nullptr);
 
     LookupList &list() const { return *m_list; }
@@ -57,6 +57,6 @@ class LookupDelegate : public QStyledItemDelegate {
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override;
 
-  private:
+private:
     std::shared_ptr<LookupList> m_list;
 };

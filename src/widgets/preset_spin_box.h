@@ -9,7 +9,7 @@
 class PresetSpinBox : public QSpinBox {
     Q_OBJECT
 
-  public:
+public:
     explicit PresetSpinBox(QWidget *parent = nullptr);
 
     // The range the user picks from.
@@ -22,11 +22,11 @@ class PresetSpinBox : public QSpinBox {
 
     void stepBy(int steps) override;
 
-  protected:
+protected:
     StepEnabled stepEnabled() const override;
     void fixup(QString &input) const override;
 
-  private:
+private:
     void backIntoRange();
 
     int m_pickMinimum = 0;

@@ -12,7 +12,7 @@ class QWidget;
 // Reads a grid as the user sees it, by data row and visible column (both 0-based
 // here): the program's DataGrid through its own accessors, or a plain QTableView.
 class GridAccess {
-  public:
+public:
     // Throws StepFailure when w is not a grid.
     explicit GridAccess(QWidget *w);
     static bool isGrid(const QWidget *w);
@@ -34,7 +34,7 @@ class GridAccess {
     // Scrolls the cell into view and gives its rectangle in viewport coordinates.
     QRect showCell(int row, int column) const;
 
-  private:
+private:
     int logicalColumn(int column) const;
 
     DataGrid *m_grid = nullptr;

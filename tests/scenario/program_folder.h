@@ -7,7 +7,7 @@
 // seeded database fmy.dll and the skin library, copied from the folder the build puts
 // them in. Steps change it; it is removed with the object.
 class ProgramFolder {
-  public:
+public:
     explicit ProgramFolder(const QString &installFolder);
 
     QString path() const { return m_dir.path(); }
@@ -21,7 +21,7 @@ class ProgramFolder {
     void installSkin();
     void removeSkin();
 
-  private:
+private:
     void copyIn(const QString &source, const QString &name);
     void remove(const QString &name);
 

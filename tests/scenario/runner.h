@@ -7,7 +7,7 @@
 // Runs scenario files one after another, each on a fresh program folder and program,
 // and reports every failed step as "file:line: expected ..., found ...".
 class ScenarioRunner {
-  public:
+public:
     // installFolder: where the build put fmy.dll and the skin library.
     ScenarioRunner(QString installFolder, QTextStream &out);
 
@@ -15,7 +15,7 @@ class ScenarioRunner {
     bool run(const QStringList &files);
     bool runFile(const QString &file);
 
-  private:
+private:
     void report(const QString &file, int line, const QString &message);
 
     QString m_install;

@@ -19,7 +19,7 @@ namespace {
 
 // Carries a function into QObject::event, so it runs under QApplication::notify.
 class CallEvent : public QEvent {
-  public:
+public:
     explicit CallEvent(const std::function<void()> &call) : QEvent(type()), call(call) {}
     static QEvent::Type type() {
         static const auto registered = QEvent::Type(QEvent::registerEventType());
@@ -29,7 +29,7 @@ class CallEvent : public QEvent {
 };
 
 class Courier : public QObject {
-  public:
+public:
     bool event(QEvent *event) override {
         if (event->type() == CallEvent::type()) {
             static_cast<CallEvent *>(event)->call();

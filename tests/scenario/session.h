@@ -16,7 +16,7 @@ class QWidget;
 // Everything one scenario file runs on: its program folder, the scripted services and
 // the program, if started. Made fresh for each file, so files cannot affect each other.
 class Session {
-  public:
+public:
     // installFolder: where the build put the seeded database and the skin library;
     // scenarioFolder: the folder of the scenario file, for relative paths.
     Session(const QString &installFolder, const QString &scenarioFolder);
@@ -52,7 +52,7 @@ class Session {
     // Moves the clock on, firing the program's timers as they fall due.
     void wait(qint64 msecs);
 
-  private:
+private:
     QString m_scenarioFolder;
     ProgramFolder m_folder;
     ScriptedPrompts m_prompts;

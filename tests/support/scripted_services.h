@@ -11,7 +11,7 @@
 // Prompts that record what was said and answer questions from a queue. A question
 // with no answer waiting is an error of the test: it is noted and answered Cancel.
 class ScriptedPrompts : public Prompts {
-  public:
+public:
     struct Message {
         QString caption;
         QString text;
@@ -38,7 +38,7 @@ class ScriptedPrompts : public Prompts {
 
     void reset();
 
-  private:
+private:
     QList<Message> m_messages;
     int m_checked = 0;
     std::deque<bool> m_answers;
@@ -47,7 +47,7 @@ class ScriptedPrompts : public Prompts {
 
 // A clock that stands still until told to move.
 class ScriptedClock : public Clock {
-  public:
+public:
     // A fixed moment, so a test that never sets the date still runs the same every day.
     static QDateTime defaultNow();
 
@@ -58,13 +58,13 @@ class ScriptedClock : public Clock {
     void set(const QDateTime &now) { m_now = now; }
     void advance(qint64 msecs) { m_now = m_now.addMSecs(msecs); }
 
-  private:
+private:
     QDateTime m_now;
 };
 
 // A shell that opens and starts nothing and remembers what it was asked.
 class ScriptedShell : public Shell {
-  public:
+public:
     void openUrl(const QString &url) override { m_opened << url; }
     bool startProgram(const QString &program) override;
 
@@ -78,7 +78,7 @@ class ScriptedShell : public Shell {
 
     void reset();
 
-  private:
+private:
     QStringList m_opened;
     QStringList m_started;
     bool m_startSucceeds = true;

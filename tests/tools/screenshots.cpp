@@ -12,10 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <cstdio>
 
 namespace {
@@ -118,12 +118,18 @@ int main(int argc, char **argv) {
         NavigationBar::Item item;
         const char *file;
     } pages[] = {
-        {NavigationBar::Expense, "expense"},        {NavigationBar::Income, "income"},
-        {NavigationBar::Accounts, "accounts"},      {NavigationBar::ExpenseCategories, "categories"},
-        {NavigationBar::Loans, "loans"},            {NavigationBar::Transfers, "transfers"},
-        {NavigationBar::Journal, "journal"},        {NavigationBar::CategoryReport, "category_report"},
-        {NavigationBar::PersonReport, "person_report"}, {NavigationBar::Budget, "budget"},
-        {NavigationBar::Tools, "tools"},            {NavigationBar::Settings, "settings"},
+        {NavigationBar::Expense, "expense"},
+        {NavigationBar::Income, "income"},
+        {NavigationBar::Accounts, "accounts"},
+        {NavigationBar::ExpenseCategories, "categories"},
+        {NavigationBar::Loans, "loans"},
+        {NavigationBar::Transfers, "transfers"},
+        {NavigationBar::Journal, "journal"},
+        {NavigationBar::CategoryReport, "category_report"},
+        {NavigationBar::PersonReport, "person_report"},
+        {NavigationBar::Budget, "budget"},
+        {NavigationBar::Tools, "tools"},
+        {NavigationBar::Settings, "settings"},
     };
     for (const auto &page : pages) {
         main->navigate(page.item);

@@ -87,7 +87,7 @@ int marks(const QImage &image, const QRect &area) {
 class TestAccountQueries : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // The list's headings are the grid's headings; the totals are never written by it.
     void accountListShowsTotalsButSavesOnlyWhatTheUserEdits() {
         TempDatabase t;

@@ -19,7 +19,9 @@ Totals totalsOf(Database &db, int account) {
     return {q.value(0), q.value(1), q.value(2), q.value(3), q.value(4), q.value(5), q.value(6)};
 }
 
-qint64 yuan(qint64 y) { return y * Money::Scale; }
+qint64 yuan(qint64 y) {
+    return y * Money::Scale;
+}
 
 } // namespace
 
@@ -40,8 +42,8 @@ private slots:
         db.exec("update z_zhanghu set z_shouru=NULL, z_zhichu=5, z_yue=NULL");
         RecalcAccountTotals(db);
         const Totals two = totalsOf(db, 2);
-        for (const QVariant &v : {two.shouru, two.zhichu, two.jieru, two.jiechu, two.zhuanru,
-                                  two.zhuanchu}) {
+        for (const QVariant &v :
+             {two.shouru, two.zhichu, two.jieru, two.jiechu, two.zhuanru, two.zhuanchu}) {
             QVERIFY(!v.isNull());
             QCOMPARE(v.toLongLong(), 0);
         }
@@ -64,8 +66,12 @@ private slots:
         // Borrowed 1000 with 400 repaid; lent 500 outstanding; lent and over-repaid by 20.
         db.exec("insert into s_jie (j_class,z_id,j_chuMoney,j_ruMoney,j_yuMoney) values "
                 "('S',2,:p,:r,:o),('Z',2,:l,0,:l),('Z',1,:l,:over,:neg),('Z',1,:l,:l,0)",
-                {{"p", yuan(1000)}, {"r", yuan(400)}, {"o", yuan(600)}, {"l", yuan(500)},
-                 {"over", yuan(520)}, {"neg", yuan(-20)}});
+                {{"p", yuan(1000)},
+                 {"r", yuan(400)},
+                 {"o", yuan(600)},
+                 {"l", yuan(500)},
+                 {"over", yuan(520)},
+                 {"neg", yuan(-20)}});
         RecalcAccountTotals(db);
         const Totals two = totalsOf(db, 2);
         QCOMPARE(two.shouru.toLongLong(), yuan(300));
@@ -105,9 +111,10 @@ private slots:
             db.scalar("select group_concat(z_yue||'/'||z_shouru||'/'||z_zhuanru) from z_zhanghu")
                 .toString();
         RecalcAccountTotals(db);
-        QCOMPARE(db.scalar("select group_concat(z_yue||'/'||z_shouru||'/'||z_zhuanru) from z_zhanghu")
-                     .toString(),
-                 once);
+        QCOMPARE(
+            db.scalar("select group_concat(z_yue||'/'||z_shouru||'/'||z_zhuanru) from z_zhanghu")
+                .toString(),
+            once);
     }
 
     void aFailureLeavesThePreviousTotals() {

@@ -5,7 +5,7 @@
 class TestAmountFilter : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void keys_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("key");

@@ -49,7 +49,7 @@ int categoryCount(Database &db) {
 class TestBatchModel : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // The batch that fails on its last row is stored whole once that row is mended.
     void failedSaveKeepsEveryNewRowForTheRetry() {
         TempDatabase t;

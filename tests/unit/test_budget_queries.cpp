@@ -25,7 +25,7 @@ QStringList lines(const std::vector<BudgetComparisonRow> &rows) {
 class TestBudgetQueries : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // The month runs from its first day to its last, whatever the time of day.
     void monthIsBoundedOnBothSides() {
         TempDatabase t;

@@ -10,7 +10,7 @@ namespace {
 
 // Records what the box said instead of showing it.
 class RecordingPrompts : public Prompts {
-  public:
+public:
     struct Said {
         QString caption, text;
         Icon icon;
@@ -63,7 +63,7 @@ struct Page {
 
 class TestCalculatorBox : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void laidOutAsOnTheForm_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("name");

@@ -31,7 +31,7 @@ void breakDeletesFrom(Database &db, const char *table) {
 class TestCategories : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void defaultCategoriesAreOneAndFour() {
         QVERIFY(CategoryStore::isDefault(1));
         QVERIFY(CategoryStore::isDefault(qlonglong(4)));

@@ -63,7 +63,7 @@ QColor pixelOf(const QImage &image, const QWidget *from, const QWidget *grid, co
 class TestDataGrid : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void footerShowsTheLabelAndExactSumsInTheColumnsFormat() {
         TempDatabase t;
         addEntries(t.db());

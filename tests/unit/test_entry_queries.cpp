@@ -59,7 +59,7 @@ EntryForm goodForm() {
 class TestEntryQueries : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void dayListShowsOneDayOfOneKindInEntryOrder() {
         TempDatabase t;
         Database &db = t.db();

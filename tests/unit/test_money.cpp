@@ -64,17 +64,33 @@ private slots:
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("currency");
-        QTest::newRow("decimal") << qint64(12505000) << "1250.5" << "￥1250.50" << "¥1,250.50";
-        QTest::newRow("zero") << qint64(0) << "0" << "￥.00" << "¥0.00";
-        QTest::newRow("negative") << qint64(-20000) << "-2" << "-￥2.00" << "-¥2.00";
-        QTest::newRow("below one") << qint64(5000) << "0.5" << "￥.50" << "¥0.50";
-        QTest::newRow("twelve fifty") << qint64(125000) << "12.5" << "￥12.50" << "¥12.50";
-        QTest::newRow("rounds cents") << qint64(12345) << "1.2345" << "￥1.23" << "¥1.23";
-        QTest::newRow("rounds up into yuan") << qint64(19999) << "1.9999" << "￥2.00" << "¥2.00";
-        QTest::newRow("millions") << qint64(12345678900000) << "1234567890" << "￥1234567890.00"
+        QTest::newRow("decimal") << qint64(12505000) << "1250.5"
+                                 << "￥1250.50"
+                                 << "¥1,250.50";
+        QTest::newRow("zero") << qint64(0) << "0"
+                              << "￥.00"
+                              << "¥0.00";
+        QTest::newRow("negative") << qint64(-20000) << "-2"
+                                  << "-￥2.00"
+                                  << "-¥2.00";
+        QTest::newRow("below one") << qint64(5000) << "0.5"
+                                   << "￥.50"
+                                   << "¥0.50";
+        QTest::newRow("twelve fifty") << qint64(125000) << "12.5"
+                                      << "￥12.50"
+                                      << "¥12.50";
+        QTest::newRow("rounds cents") << qint64(12345) << "1.2345"
+                                      << "￥1.23"
+                                      << "¥1.23";
+        QTest::newRow("rounds up into yuan") << qint64(19999) << "1.9999"
+                                             << "￥2.00"
+                                             << "¥2.00";
+        QTest::newRow("millions") << qint64(12345678900000) << "1234567890"
+                                  << "￥1234567890.00"
                                   << "¥1,234,567,890.00";
         QTest::newRow("minimum") << qint64(-9223372036854775807LL - 1) << "-922337203685477.5808"
-                                 << "-￥922337203685477.58" << "-¥922,337,203,685,477.58";
+                                 << "-￥922337203685477.58"
+                                 << "-¥922,337,203,685,477.58";
     }
     void formatsInEveryStyle() {
         QFETCH(qint64, raw);
@@ -109,7 +125,8 @@ private slots:
         QCOMPARE(*Dates::parse(QStringLiteral("2024-05-03 10:00:07")), moment);
         QVERIFY(!Dates::parse(QStringLiteral("2024-05-03T10:00:07.000")));
         QVERIFY(!Dates::parse(QStringLiteral("2024-02-30 00:00:00")));
-        QCOMPARE(Dates::display(QStringLiteral("2024-05-03 00:00:00")), QStringLiteral("2024-05-03"));
+        QCOMPARE(Dates::display(QStringLiteral("2024-05-03 00:00:00")),
+                 QStringLiteral("2024-05-03"));
         QCOMPARE(Dates::display(moment), QStringLiteral("2024-05-03 10:00:07"));
     }
 };

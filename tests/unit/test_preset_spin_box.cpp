@@ -33,7 +33,7 @@ struct YearBox {
 class TestPresetSpinBox : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void presetValueStaysUntilTouched() {
         YearBox y;
         QCOMPARE(y.box->value(), 2026);

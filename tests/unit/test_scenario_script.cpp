@@ -8,7 +8,7 @@ using Kind = SelectorPart::Kind;
 
 class TestScenarioScript : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void splitsWords_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("words");

@@ -41,7 +41,7 @@ class TestSkin : public QObject {
         return received.data;
     }
 
-  private slots:
+private slots:
     void initTestCase() {
         QVERIFY2(m_library.load(), qPrintable(m_library.errorString()));
         m_getSkin = reinterpret_cast<GetSkinFunction>(m_library.resolve("GetSkin"));

@@ -85,7 +85,8 @@ private slots:
         QVERIFY(refused("insert into s_shouru (s_date) values ('2024-05-03')"));
         QVERIFY(refused("insert into s_shouru (s_jine) values (12.5)"));
         QVERIFY(refused("insert into s_shouru (s_jine) values ('12元')"));
-        QVERIFY(!refused("insert into s_shouru (s_jine,s_date) values (125000,'2024-05-03 00:00:00')"));
+        QVERIFY(
+            !refused("insert into s_shouru (s_jine,s_date) values (125000,'2024-05-03 00:00:00')"));
         // A new top-level row takes f_id 0 from the default.
         db.exec("insert into s_fenlei (f_class,f_name) values ('Z','新大类')");
         QCOMPARE(db.scalar("select f_id from s_fenlei where f_name='新大类'").toInt(), 0);
@@ -101,7 +102,8 @@ private slots:
         QCOMPARE(db.scalar("select s_date from s_shouru").toString(), "2024-05-03 00:00:00");
         QCOMPARE(db.scalar("select s_jine from s_shouru").toLongLong(), 70000);
         // A bound date-time keeps the canonical form too.
-        db.exec("update s_shouru set s_date=:d", {{"d", QDateTime(QDate(2024, 5, 3), QTime(10, 0))}});
+        db.exec("update s_shouru set s_date=:d",
+                {{"d", QDateTime(QDate(2024, 5, 3), QTime(10, 0))}});
         QCOMPARE(db.scalar("select s_date from s_shouru").toString(), "2024-05-03 10:00:00");
         QCOMPARE(db.scalar("select count(*) from s_user").toInt(), 1);
     }
@@ -127,7 +129,8 @@ private slots:
             }
             outer.commit();
         }
-        QCOMPARE(db.scalar("select group_concat(sys_name) from s_user where id>1").toString(), "乙");
+        QCOMPARE(db.scalar("select group_concat(sys_name) from s_user where id>1").toString(),
+                 "乙");
     }
 
     void openRefusesWhatIsNotOurDatabase() {
@@ -163,7 +166,8 @@ private slots:
 
         const QString newer = dir.filePath("newer.dll");
         Schema::createDatabase(newer);
-        Database::create(newer).exec(QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version + 1));
+        Database::create(newer).exec(
+            QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version + 1));
         try {
             Database::open(newer);
             QFAIL("opened a file from a newer version");
