@@ -8,16 +8,6 @@
 
 namespace AccountQueries {
 
-namespace {
-
-std::optional<Money> moneyOf(const QVariant &value) {
-    if (value.isNull())
-        return std::nullopt;
-    return Money::fromRaw(value.toLongLong());
-}
-
-} // namespace
-
 QString accountNamesSelect() {
     return QStringLiteral("select id,z_name as 账户 from z_zhanghu");
 }
@@ -78,8 +68,8 @@ std::vector<AccountFigures> readFigures(Database &db) {
                                                "as 收入,z_zhichu as 支出 from z_zhanghu"));
     std::vector<AccountFigures> figures;
     while (query.next())
-        figures.push_back({query.value(0).toString(), moneyOf(query.value(1)),
-                           moneyOf(query.value(2)), moneyOf(query.value(3))});
+        figures.push_back({query.value(0).toString(), Money::fromColumn(query.value(1)),
+                           Money::fromColumn(query.value(2)), Money::fromColumn(query.value(3))});
     return figures;
 }
 

@@ -5,6 +5,7 @@
 #include "batch_table_model.h"
 #include "data_grid.h"
 #include "page_parts.h"
+#include "questions.h"
 #include "services.h"
 
 #include <QChart>
@@ -226,8 +227,7 @@ void AccountsPage::deleteAccount() {
                        Prompts::Icon::Error);
         return;
     }
-    if (!prompts.confirm(PageParts::caption(), QStringLiteral("是否确定删除？"),
-                         Prompts::Icon::Question))
+    if (!Questions::confirmDelete(prompts))
         return;
     const qint64 account = id.toLongLong();
     if (AccountQueries::hasEntries(m_context.db, account)) {
@@ -247,8 +247,7 @@ void AccountsPage::deleteAccount() {
 
 void AccountsPage::save() {
     m_grid->commitEdit();
-    if (!m_context.prompts.confirm(PageParts::caption(), QStringLiteral("是否确定保存数据？"),
-                                   Prompts::Icon::Question)) {
+    if (!Questions::confirmSave(m_context.prompts)) {
         m_model->cancel();
         return;
     }

@@ -8,6 +8,7 @@
 #include "data_grid.h"
 #include "loan_queries.h"
 #include "page_parts.h"
+#include "questions.h"
 #include "services.h"
 
 #include <QButtonGroup>
@@ -169,9 +170,7 @@ void LoansPage::deleteLoan() {
     const QVariant id = m_model->value(row, QStringLiteral("id"));
     if (id.isNull())
         return;
-    if (!m_context.prompts.confirm(PageParts::caption(),
-                                   QStringLiteral("是否确定删除？") + id.toString(),
-                                   Prompts::Icon::Question))
+    if (!Questions::confirmDelete(m_context.prompts, id.toString()))
         return;
     LoanQueries::deleteLoan(m_context.db, id.toLongLong());
     reload();
@@ -179,8 +178,7 @@ void LoansPage::deleteLoan() {
 
 void LoansPage::save() {
     m_grid->commitEdit();
-    if (!m_context.prompts.confirm(PageParts::caption(), QStringLiteral("是否确定保存数据？"),
-                                   Prompts::Icon::Question)) {
+    if (!Questions::confirmSave(m_context.prompts)) {
         m_model->cancel();
         return;
     }

@@ -6,6 +6,7 @@
 #include "data_grid.h"
 #include "lookup_delegate.h"
 #include "page_parts.h"
+#include "questions.h"
 #include "services.h"
 #include "transfer_queries.h"
 
@@ -118,9 +119,7 @@ void TransfersPage::deleteTransfer() {
     // The blank row, a row not saved yet, an empty list: nothing to delete.
     if (id.isNull())
         return;
-    if (!m_context.prompts.confirm(PageParts::caption(),
-                                   QStringLiteral("是否确定删除？") + id.toString(),
-                                   Prompts::Icon::Question))
+    if (!Questions::confirmDelete(m_context.prompts, id.toString()))
         return;
     TransferQueries::deleteTransfer(m_context.db, id.toLongLong());
     query();
@@ -128,8 +127,7 @@ void TransfersPage::deleteTransfer() {
 
 void TransfersPage::save() {
     m_grid->commitEdit();
-    if (!m_context.prompts.confirm(PageParts::caption(), QStringLiteral("是否确定保存数据？"),
-                                   Prompts::Icon::Question)) {
+    if (!Questions::confirmSave(m_context.prompts)) {
         query();
         return;
     }

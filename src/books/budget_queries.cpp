@@ -5,16 +5,6 @@
 #include <QDate>
 #include <QSqlQuery>
 
-namespace {
-
-std::optional<Money> moneyOf(const QVariant &value) {
-    if (value.isNull())
-        return std::nullopt;
-    return Money::fromRaw(value.toLongLong());
-}
-
-} // namespace
-
 std::vector<BudgetComparisonRow> budgetComparison(Database &db, int year, int month) {
     // A half-open range on the day column, so the month is read through the date index
     // instead of taking every entry apart.
@@ -31,7 +21,7 @@ std::vector<BudgetComparisonRow> budgetComparison(Database &db, int year, int mo
         {{"first", first}, {"next", next}});
     std::vector<BudgetComparisonRow> rows;
     while (query.next())
-        rows.push_back({query.value(0).toString(), moneyOf(query.value(1)), moneyOf(query.value(2)),
-                        query.value(3).toString()});
+        rows.push_back({query.value(0).toString(), Money::fromColumn(query.value(1)),
+                        Money::fromColumn(query.value(2)), query.value(3).toString()});
     return rows;
 }

@@ -4,6 +4,7 @@
 #include "category_store.h"
 #include "data_grid.h"
 #include "database.h"
+#include "questions.h"
 #include "services.h"
 #include "text_cell_delegate.h"
 #include "tidy.h"
@@ -165,8 +166,7 @@ void CategoryPage::save(Side side) {
     Database &db = m_context.db;
 
     bool saved = false;
-    if (m_context.prompts.confirm(Caption, QStringLiteral("是否确定保存数据？"),
-                                  Prompts::Icon::Question)) {
+    if (Questions::confirmSave(m_context.prompts)) {
         // A failed save keeps every pending row as it was, so the user can mend the
         // offending one and save again.
         saved = !hasUnfilledNewRow(model) && model.save().ok;
@@ -212,8 +212,7 @@ void CategoryPage::deleteTopLevel() {
                                  Prompts::Icon::Error);
         return;
     }
-    if (!m_context.prompts.confirm(Caption, QStringLiteral("是否确定删除？"),
-                                   Prompts::Icon::Question))
+    if (!Questions::confirmDelete(m_context.prompts))
         return;
     // A row not saved yet has nothing stored to delete; listing again drops it.
     if (!id.isNull())
@@ -227,8 +226,7 @@ void CategoryPage::deleteSubCategory() {
         row < 0 ? QVariant() : m_lists.subCategories().value(row, QStringLiteral("id"));
     if (id.isNull())
         return;
-    if (!m_context.prompts.confirm(Caption, QStringLiteral("是否确定删除？"),
-                                   Prompts::Icon::Question))
+    if (!Questions::confirmDelete(m_context.prompts))
         return;
     CategoryStore::deleteSubCategory(m_context.db, id);
     if (m_lists.topLevel().rowCount() > 0)

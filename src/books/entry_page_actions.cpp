@@ -7,6 +7,7 @@
 #include "entry_info_box.h"
 #include "entry_page.h"
 #include "lookup_delegate.h"
+#include "questions.h"
 #include "recent_days_chart.h"
 #include "rows_model.h"
 #include "services.h"
@@ -153,8 +154,7 @@ void EntryPage::remove() {
                                  Prompts::Icon::Error);
         return;
     }
-    if (!m_context.prompts.confirm(Caption, QStringLiteral("是否确定删除？"),
-                                   Prompts::Icon::Question))
+    if (!Questions::confirmDelete(m_context.prompts))
         return;
     EntryQueries::deleteEntry(m_context.db, m_editId.toLongLong());
     queryDayList();
