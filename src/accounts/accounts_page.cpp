@@ -223,7 +223,7 @@ void AccountsPage::deleteAccount() {
     Prompts &prompts = m_context.prompts;
     const QString id = m_selectedId->text();
     if (id.isEmpty() || id == NoSelection) {
-        prompts.inform(PageParts::caption(), QStringLiteral("对不起，请先选择要删除的记录"),
+        prompts.inform(Questions::Caption, QStringLiteral("对不起，请先选择要删除的记录"),
                        Prompts::Icon::Error);
         return;
     }
@@ -231,7 +231,7 @@ void AccountsPage::deleteAccount() {
         return;
     const qint64 account = id.toLongLong();
     if (AccountQueries::hasEntries(m_context.db, account)) {
-        prompts.inform(PageParts::caption(),
+        prompts.inform(Questions::Caption,
                        QStringLiteral("对不起，该账户下有收支明细，不能直接删除。"),
                        Prompts::Icon::Error);
         return;
@@ -253,7 +253,7 @@ void AccountsPage::save() {
     }
     // A failed save keeps every edit on screen, pending, for the user to mend.
     if (!m_model->save().ok) {
-        m_context.prompts.inform(PageParts::caption(), QStringLiteral("对不起，数据格式不对"),
+        m_context.prompts.inform(Questions::Caption, QStringLiteral("对不起，数据格式不对"),
                                  Prompts::Icon::None);
         return;
     }

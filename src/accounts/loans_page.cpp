@@ -166,13 +166,10 @@ void LoansPage::addLoan() {
 }
 
 void LoansPage::deleteLoan() {
-    const int row = m_grid->currentRow();
-    const QVariant id = m_model->value(row, QStringLiteral("id"));
-    if (id.isNull())
+    const auto id = PageParts::confirmedDeleteOfCurrentRow(*m_grid, *m_model, m_context.prompts);
+    if (!id)
         return;
-    if (!Questions::confirmDelete(m_context.prompts, id.toString()))
-        return;
-    LoanQueries::deleteLoan(m_context.db, id.toLongLong());
+    LoanQueries::deleteLoan(m_context.db, *id);
     reload();
 }
 
@@ -186,6 +183,6 @@ void LoansPage::save() {
     m_editingRow = -1;
     // Reported, not passed over: the rows stay on screen, pending, for another try.
     if (!saved)
-        m_context.prompts.inform(PageParts::caption(), QStringLiteral("对不起，数据格式不对"),
+        m_context.prompts.inform(Questions::Caption, QStringLiteral("对不起，数据格式不对"),
                                  Prompts::Icon::None);
 }

@@ -1,5 +1,7 @@
 #include "page_parts.h"
 
+#include "questions.h"
+
 #include "batch_table_model.h"
 #include "data_grid.h"
 #include "services.h"
@@ -21,7 +23,7 @@ void reportRefusedValues(BatchTableModel &model, Prompts &prompts) {
     QObject::connect(
         &model, &BatchTableModel::invalidValue, &model,
         [&prompts](int, int, const QString &message) {
-            prompts.inform(caption(), message, Prompts::Icon::Error);
+            prompts.inform(Questions::Caption, message, Prompts::Icon::Error);
         },
         Qt::QueuedConnection);
 }
@@ -59,8 +61,12 @@ void showCutTextOnHover(DataGrid *grid) {
     grid->viewport()->installEventFilter(new CutTextTips(grid));
 }
 
-QString caption() {
-    return QStringLiteral("系统提示");
+std::optional<qint64> confirmedDeleteOfCurrentRow(DataGrid &grid, BatchTableModel &model,
+                                                  Prompts &prompts) {
+    const QVariant id = model.value(grid.currentRow(), QStringLiteral("id"));
+    if (id.isNull() || !Questions::confirmDelete(prompts, id.toString()))
+        return std::nullopt;
+    return id.toLongLong();
 }
 
 } // namespace PageParts

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class BatchTableModel;
 class DataGrid;
@@ -23,7 +24,9 @@ void reportRefusedValues(BatchTableModel &model, Prompts &prompts);
 // short; hovering over such a cell shows it whole.
 void showCutTextOnHover(DataGrid *grid);
 
-// The caption of every box these pages show.
-QString caption();
+// The saved id of the grid's current row once the user agreed to delete it ("是否确定删除？"
+// with the id behind it). Nothing, and no question, for a blank or unsaved row.
+std::optional<qint64> confirmedDeleteOfCurrentRow(DataGrid &grid, BatchTableModel &model,
+                                                  Prompts &prompts);
 
 } // namespace PageParts

@@ -114,14 +114,11 @@ void TransfersPage::reloadAccounts() {
 }
 
 void TransfersPage::deleteTransfer() {
-    const int row = m_grid->currentRow();
-    const QVariant id = m_model->value(row, QStringLiteral("id"));
     // The blank row, a row not saved yet, an empty list: nothing to delete.
-    if (id.isNull())
+    const auto id = PageParts::confirmedDeleteOfCurrentRow(*m_grid, *m_model, m_context.prompts);
+    if (!id)
         return;
-    if (!Questions::confirmDelete(m_context.prompts, id.toString()))
-        return;
-    TransferQueries::deleteTransfer(m_context.db, id.toLongLong());
+    TransferQueries::deleteTransfer(m_context.db, *id);
     query();
 }
 
@@ -132,6 +129,6 @@ void TransfersPage::save() {
         return;
     }
     if (!m_model->save().ok)
-        m_context.prompts.inform(PageParts::caption(), QStringLiteral("对不起，请选择时间"),
+        m_context.prompts.inform(Questions::Caption, QStringLiteral("对不起，请选择时间"),
                                  Prompts::Icon::None);
 }

@@ -5,6 +5,7 @@
 #include "clickable_label.h"
 #include "database.h"
 #include "main_window.h"
+#include "questions.h"
 #include "services.h"
 #include "skin_loader.h"
 
@@ -18,7 +19,6 @@
 #include <QSqlQuery>
 
 namespace {
-const QString NoticeCaption = QStringLiteral("系统提示");
 const QString DatabaseMissing =
     QStringLiteral("对不起，系统数据库源没有找到，请你重新定位系统数据库！");
 const QString DatabaseTooNew = QStringLiteral(
@@ -139,7 +139,7 @@ void LoginWindow::tryLogin() {
     const QString stored = user.value(0).toString();
     user.finish();
     if (stored != m_password->text()) {
-        m_prompts.inform(NoticeCaption, QStringLiteral("对不起，密码不正确，请你重新输入！"),
+        m_prompts.inform(Questions::Caption, QStringLiteral("对不起，密码不正确，请你重新输入！"),
                          Prompts::Icon::Error);
         m_password->clear();
         m_password->setFocus();

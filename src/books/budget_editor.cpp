@@ -3,6 +3,7 @@
 #include "app_context.h"
 #include "data_grid.h"
 #include "lookup_delegate.h"
+#include "questions.h"
 #include "services.h"
 #include "text_cell_delegate.h"
 
@@ -11,7 +12,6 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("系统提示");
 constexpr int RemarkLength = 50; // what y_x holds
 
 } // namespace
@@ -88,13 +88,14 @@ bool BudgetEditor::writePending() {
         return true;
     const BatchTableModel::SaveResult result = m_model.save();
     if (!result.ok)
-        m_context.prompts.inform(Caption, QStringLiteral("预算没有保存：") + result.engineText,
+        m_context.prompts.inform(Questions::Caption,
+                                 QStringLiteral("预算没有保存：") + result.engineText,
                                  Prompts::Icon::Error);
     return result.ok;
 }
 
 void BudgetEditor::refuse(const QString &message) {
-    m_context.prompts.inform(Caption, message, Prompts::Icon::Error);
+    m_context.prompts.inform(Questions::Caption, message, Prompts::Icon::Error);
 }
 
 void BudgetEditor::hideEvent(QHideEvent *event) {

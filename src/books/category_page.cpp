@@ -17,7 +17,6 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("系统提示");
 constexpr int TopLevelWidth = 249;
 constexpr int NameLength = 50; // what the name column holds
 
@@ -208,7 +207,7 @@ void CategoryPage::deleteTopLevel() {
         return;
     const QVariant id = m_lists.topIdAt(row);
     if (CategoryStore::isDefault(id)) {
-        m_context.prompts.inform(Caption, QStringLiteral("对不起，系统默认项，不能删除"),
+        m_context.prompts.inform(Questions::Caption, QStringLiteral("对不起，系统默认项，不能删除"),
                                  Prompts::Icon::Error);
         return;
     }

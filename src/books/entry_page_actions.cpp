@@ -20,9 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString Caption = QStringLiteral("系统提示");
-
 // The same entry in a reloaded list, one place higher; the first when it is gone.
 void reloadOneUp(QComboBox *selector, const LookupList &list) {
     const QVariant chosen = selector->currentData();
@@ -52,7 +49,8 @@ void EntryPage::enter(QChar kind) {
         try {
             m_categoryList->setTopCategories(EntryQueries::topCategories(m_context.db, kind));
         } catch (const DbError &) {
-            m_context.prompts.inform(Caption, QStringLiteral("错误"), Prompts::Icon::Error);
+            m_context.prompts.inform(Questions::Caption, QStringLiteral("错误"),
+                                     Prompts::Icon::Error);
         }
     } else {
         m_categoryList->setTopCategories(EntryQueries::topCategories(m_context.db, kind));
@@ -126,7 +124,7 @@ void EntryPage::save() {
 
     const auto checked = checkEntry(m_context.db, m_kind, form);
     if (const auto *refusal = std::get_if<EntryRefusal>(&checked)) {
-        m_context.prompts.inform(Caption, refusal->message, Prompts::Icon::Error);
+        m_context.prompts.inform(Questions::Caption, refusal->message, Prompts::Icon::Error);
         focusField(refusal->field);
         return;
     }
@@ -138,19 +136,20 @@ void EntryPage::save() {
         // Saying "saved" would lose what the user typed; keep it for a fresh save instead.
         endEdit();
         m_context.prompts.inform(
-            Caption, QStringLiteral("对不起，要修改的记录已不存在，再次保存将作为新记录保存"),
+            Questions::Caption,
+            QStringLiteral("对不起，要修改的记录已不存在，再次保存将作为新记录保存"),
             Prompts::Icon::Error);
         queryDayList();
         return;
     }
-    m_context.prompts.inform(Caption, QStringLiteral("保存成功"), Prompts::Icon::None);
+    m_context.prompts.inform(Questions::Caption, QStringLiteral("保存成功"), Prompts::Icon::None);
     queryDayList();
     add();
 }
 
 void EntryPage::remove() {
     if (m_editId == QLatin1String("0")) {
-        m_context.prompts.inform(Caption, QStringLiteral("对不起，请先选择要删除的记录"),
+        m_context.prompts.inform(Questions::Caption, QStringLiteral("对不起，请先选择要删除的记录"),
                                  Prompts::Icon::Error);
         return;
     }
