@@ -1,10 +1,10 @@
-#include "account_queries.h"
-#include "batch_table_model.h"
+#include "ledger/account_queries.h"
+#include "ledger/batch_table_model.h"
 #include "bench_operation.h"
-#include "database.h"
-#include "loan_queries.h"
-#include "tidy.h"
-#include "transfer_queries.h"
+#include "store/database.h"
+#include "ledger/loan_queries.h"
+#include "ledger/tidy.h"
+#include "ledger/transfer_queries.h"
 
 #include <memory>
 

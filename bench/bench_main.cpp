@@ -3,9 +3,9 @@
 // it: the median over repeated runs, and its ratio to the floor (one full scan summing
 // the entry amounts).
 #include "bench_operation.h"
-#include "database.h"
+#include "store/database.h"
 #include "ledger_generator.h"
-#include "schema.h"
+#include "store/schema.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "bench_operation.h"
-#include "budget_queries.h"
-#include "database.h"
+#include "ledger/budget_queries.h"
+#include "store/database.h"
 
 // The budget page's comparison, as "刷新" runs it: one month of expense entries summed
 // per top-level category beside its budget.

@@ -1,7 +1,7 @@
 #include "ledger_generator.h"
 
-#include "database.h"
-#include "dates.h"
+#include "store/database.h"
+#include "store/dates.h"
 
 #include <QDate>
 #include <QSqlQuery>

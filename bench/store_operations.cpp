@@ -1,6 +1,6 @@
-#include "account_totals.h"
+#include "ledger/account_totals.h"
 #include "bench_operation.h"
-#include "database.h"
+#include "store/database.h"
 
 std::vector<BenchOperation> storeOperations(Database &db) {
     return {

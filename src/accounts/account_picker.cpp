@@ -1,6 +1,6 @@
-#include "account_picker.h"
+#include "accounts/account_picker.h"
 
-#include "data_grid.h"
+#include "widgets/data_grid.h"
 
 #include <QComboBox>
 #include <QEvent>

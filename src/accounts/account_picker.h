@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup_delegate.h"
+#include "widgets/lookup_delegate.h"
 
 class DataGrid;
 

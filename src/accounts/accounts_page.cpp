@@ -1,12 +1,12 @@
-#include "accounts_page.h"
+#include "accounts/accounts_page.h"
 
-#include "account_queries.h"
-#include "app_context.h"
-#include "batch_table_model.h"
-#include "data_grid.h"
-#include "page_parts.h"
-#include "questions.h"
-#include "services.h"
+#include "ledger/account_queries.h"
+#include "core/app_context.h"
+#include "ledger/batch_table_model.h"
+#include "widgets/data_grid.h"
+#include "widgets/page_parts.h"
+#include "core/questions.h"
+#include "core/services.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,15 +1,15 @@
-#include "loans_page.h"
+#include "accounts/loans_page.h"
 
-#include "account_picker.h"
-#include "account_queries.h"
-#include "app_context.h"
-#include "batch_table_model.h"
-#include "clickable_label.h"
-#include "data_grid.h"
-#include "loan_queries.h"
-#include "page_parts.h"
-#include "questions.h"
-#include "services.h"
+#include "accounts/account_picker.h"
+#include "ledger/account_queries.h"
+#include "core/app_context.h"
+#include "ledger/batch_table_model.h"
+#include "widgets/clickable_label.h"
+#include "widgets/data_grid.h"
+#include "ledger/loan_queries.h"
+#include "widgets/page_parts.h"
+#include "core/questions.h"
+#include "core/services.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

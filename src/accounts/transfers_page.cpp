@@ -1,14 +1,14 @@
-#include "transfers_page.h"
+#include "accounts/transfers_page.h"
 
-#include "account_queries.h"
-#include "app_context.h"
-#include "batch_table_model.h"
-#include "data_grid.h"
-#include "lookup_delegate.h"
-#include "page_parts.h"
-#include "questions.h"
-#include "services.h"
-#include "transfer_queries.h"
+#include "ledger/account_queries.h"
+#include "core/app_context.h"
+#include "ledger/batch_table_model.h"
+#include "widgets/data_grid.h"
+#include "widgets/lookup_delegate.h"
+#include "widgets/page_parts.h"
+#include "core/questions.h"
+#include "core/services.h"
+#include "ledger/transfer_queries.h"
 
 #include <QDateEdit>
 #include <QLabel>

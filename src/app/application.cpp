@@ -1,6 +1,6 @@
-#include "application.h"
+#include "app/application.h"
 
-#include "db_error.h"
+#include "store/db_error.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>

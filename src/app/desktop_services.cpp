@@ -1,4 +1,4 @@
-#include "desktop_services.h"
+#include "app/desktop_services.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services.h"
+#include "core/services.h"
 
 // The services of a real run: message boxes, the system clock, the desktop.
 class MessageBoxPrompts : public Prompts {

@@ -1,13 +1,13 @@
-#include "login_window.h"
+#include "app/login_window.h"
 
-#include "app_context.h"
-#include "art.h"
-#include "clickable_label.h"
-#include "database.h"
-#include "main_window.h"
-#include "questions.h"
-#include "services.h"
-#include "skin_loader.h"
+#include "core/app_context.h"
+#include "widgets/art.h"
+#include "widgets/clickable_label.h"
+#include "store/database.h"
+#include "mainwin/main_window.h"
+#include "core/questions.h"
+#include "core/services.h"
+#include "app/skin_loader.h"
 
 #include <QCheckBox>
 #include <QComboBox>

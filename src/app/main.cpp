@@ -1,6 +1,6 @@
-#include "application.h"
-#include "desktop_services.h"
-#include "program.h"
+#include "app/application.h"
+#include "app/desktop_services.h"
+#include "app/program.h"
 
 int main(int argc, char **argv) {
     TallybeeApplication app(argc, argv);

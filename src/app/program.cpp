@@ -1,10 +1,10 @@
-#include "program.h"
+#include "app/program.h"
 
-#include "application.h"
-#include "login_window.h"
-#include "main_window.h"
-#include "services.h"
-#include "skin_loader.h"
+#include "app/application.h"
+#include "app/login_window.h"
+#include "mainwin/main_window.h"
+#include "core/services.h"
+#include "app/skin_loader.h"
 
 Program::Program(Prompts &prompts, Clock &clock, Shell &shell, QString folder)
     : m_prompts(prompts), m_clock(clock), m_shell(shell), m_folder(std::move(folder)) {}

@@ -1,4 +1,4 @@
-#include "skin_loader.h"
+#include "app/skin_loader.h"
 
 #include <QApplication>
 #include <QColor>

@@ -1,10 +1,10 @@
-#include "home_page.h"
+#include "mainwin/home_page.h"
 
-#include "art.h"
-#include "clickable_label.h"
-#include "database.h"
-#include "home_summary.h"
-#include "services.h"
+#include "widgets/art.h"
+#include "widgets/clickable_label.h"
+#include "store/database.h"
+#include "ledger/home_summary.h"
+#include "core/services.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app_context.h"
-#include "navigation_bar.h"
+#include "core/app_context.h"
+#include "mainwin/navigation_bar.h"
 
 #include <QWidget>
 

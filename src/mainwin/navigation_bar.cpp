@@ -1,7 +1,7 @@
-#include "navigation_bar.h"
+#include "mainwin/navigation_bar.h"
 
-#include "art.h"
-#include "clickable_label.h"
+#include "widgets/art.h"
+#include "widgets/clickable_label.h"
 
 namespace {
 struct ItemPlace {

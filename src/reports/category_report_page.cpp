@@ -1,6 +1,6 @@
-#include "category_report_page.h"
+#include "reports/category_report_page.h"
 
-#include "app_context.h"
+#include "core/app_context.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

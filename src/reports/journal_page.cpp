@@ -1,6 +1,6 @@
-#include "journal_page.h"
+#include "reports/journal_page.h"
 
-#include "app_context.h"
+#include "core/app_context.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

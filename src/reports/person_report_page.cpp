@@ -1,6 +1,6 @@
-#include "person_report_page.h"
+#include "reports/person_report_page.h"
 
-#include "app_context.h"
+#include "core/app_context.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "skinbag.h"
+#include "skinbag/skinbag.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "database.h"
+#include "store/database.h"
 
-#include "dates.h"
-#include "schema.h"
+#include "store/dates.h"
+#include "store/schema.h"
 
 #include <QFileInfo>
 #include <QSqlError>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "db_error.h"
-#include "money.h"
+#include "store/db_error.h"
+#include "store/money.h"
 
 #include <QDate>
 #include <QDateTime>

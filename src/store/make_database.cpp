@@ -1,6 +1,6 @@
 // Writes a fresh seeded database: tallybee-mkdb PATH
-#include "database.h"
-#include "schema.h"
+#include "store/database.h"
+#include "store/schema.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "money.h"
+#include "store/money.h"
 
 #include <limits>
 

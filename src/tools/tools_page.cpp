@@ -1,6 +1,6 @@
-#include "tools_page.h"
+#include "tools/tools_page.h"
 
-#include "app_context.h"
+#include "core/app_context.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "art.h"
+#include "widgets/art.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "data_grid.h"
+#include "widgets/data_grid.h"
 
-#include "dates.h"
-#include "money.h"
+#include "store/dates.h"
+#include "store/money.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

@@ -1,44 +1,6 @@
-#include "lookup_delegate.h"
+#include "widgets/lookup_delegate.h"
 
 #include <QComboBox>
-#include <QSqlQuery>
-
-namespace {
-
-// Ids arrive as qlonglong from one query and int or text from another.
-bool sameId(const QVariant &a, const QVariant &b) {
-    if (a.isNull() || b.isNull())
-        return false;
-    return a.toString() == b.toString();
-}
-
-} // namespace
-
-LookupList::LookupList(Database &db, QString select, Params params)
-    : m_db(db), m_select(std::move(select)), m_params(std::move(params)) {}
-
-void LookupList::reload() {
-    QSqlQuery query = m_db.select(m_select, m_params);
-    std::vector<Entry> entries;
-    while (query.next())
-        entries.push_back({query.value(0), query.value(1).toString()});
-    m_entries = std::move(entries);
-    m_loaded = true;
-}
-
-QString LookupList::nameFor(const QVariant &id) const {
-    for (const Entry &e : m_entries)
-        if (sameId(e.id, id))
-            return e.name;
-    return {};
-}
-
-QVariant LookupList::idFor(const QString &name) const {
-    for (const Entry &e : m_entries)
-        if (e.name == name)
-            return e.id;
-    return {};
-}
 
 LookupDelegate::LookupDelegate(std::shared_ptr<LookupList> list, QObject *parent)
     : QStyledItemDelegate(parent), m_list(std::move(list)) {}
@@ -69,7 +31,7 @@ void LookupDelegate::setEditorData(QWidget *editor, const QModelIndex &index) co
     const QVariant id = index.data(Qt::DisplayRole);
     int found = -1;
     for (int i = 0; i < combo->count(); ++i)
-        if (sameId(combo->itemData(i), id))
+        if (sameLookupId(combo->itemData(i), id))
             found = i;
     combo->setCurrentIndex(found);
 }

@@ -1,4 +1,4 @@
-#include "preset_spin_box.h"
+#include "widgets/preset_spin_box.h"
 
 #include <QLineEdit>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "direct_sql.h"
 
-#include "database.h"
+#include "store/database.h"
 #include "step_failure.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "grid_access.h"
 
-#include "data_grid.h"
+#include "widgets/data_grid.h"
 #include "script.h"
 #include "step_failure.h"
 

@@ -1,8 +1,8 @@
 #include "session.h"
 
-#include "login_window.h"
-#include "main_window.h"
-#include "program.h"
+#include "app/login_window.h"
+#include "mainwin/main_window.h"
+#include "app/program.h"
 #include "step_failure.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "temp_database.h"
 
-#include "schema.h"
+#include "store/schema.h"
 
 TempDatabase::TempDatabase() {
     Schema::createDatabase(path());

@@ -1,12 +1,12 @@
 // tallybee-screenshots OUTDIR: renders the program's windows offscreen to PNG files,
 // over a small household's books, for the README and for looking at the pages.
-#include "accounts_page.h"
-#include "application.h"
-#include "data_grid.h"
-#include "database.h"
-#include "login_window.h"
-#include "main_window.h"
-#include "program.h"
+#include "accounts/accounts_page.h"
+#include "app/application.h"
+#include "widgets/data_grid.h"
+#include "store/database.h"
+#include "app/login_window.h"
+#include "mainwin/main_window.h"
+#include "app/program.h"
 #include "scripted_services.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "account_totals.h"
-#include "database.h"
+#include "ledger/account_totals.h"
+#include "store/database.h"
 #include "temp_database.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "amount_filter.h"
+#include "entry/amount_filter.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "application.h"
-#include "db_error.h"
+#include "app/application.h"
+#include "store/db_error.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "batch_table_model.h"
-#include "database.h"
+#include "ledger/batch_table_model.h"
+#include "store/database.h"
 #include "temp_database.h"
 
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "budget_queries.h"
-#include "database.h"
+#include "ledger/budget_queries.h"
+#include "store/database.h"
 #include "temp_database.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "calculator.h"
-#include "number_text.h"
+#include "entry/calculator.h"
+#include "entry/number_text.h"
 
 #include <QTest>
 

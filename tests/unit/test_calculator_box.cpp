@@ -1,5 +1,5 @@
-#include "calculator_box.h"
-#include "services.h"
+#include "entry/calculator_box.h"
+#include "core/services.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "category_lists.h"
-#include "category_store.h"
-#include "database.h"
+#include "ledger/category_lists.h"
+#include "ledger/category_store.h"
+#include "store/database.h"
 #include "temp_database.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "batch_table_model.h"
-#include "data_grid.h"
-#include "database.h"
-#include "lookup_delegate.h"
+#include "ledger/batch_table_model.h"
+#include "widgets/data_grid.h"
+#include "store/database.h"
+#include "widgets/lookup_delegate.h"
 #include "temp_database.h"
 
 #include <QApplication>

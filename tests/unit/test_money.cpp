@@ -1,5 +1,5 @@
-#include "dates.h"
-#include "money.h"
+#include "store/dates.h"
+#include "store/money.h"
 
 #include <QTest>
 

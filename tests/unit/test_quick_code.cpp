@@ -1,4 +1,4 @@
-#include "quick_code.h"
+#include "ledger/quick_code.h"
 
 #include <QTest>
 

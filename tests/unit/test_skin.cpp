@@ -1,5 +1,5 @@
-#include "skin_loader.h"
-#include "skinbag.h"
+#include "app/skin_loader.h"
+#include "skinbag/skinbag.h"
 
 #include <QApplication>
 #include <QFile>

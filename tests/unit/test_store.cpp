@@ -1,7 +1,7 @@
-#include "database.h"
-#include "schema.h"
+#include "store/database.h"
+#include "store/schema.h"
 #include "temp_database.h"
-#include "tidy.h"
+#include "ledger/tidy.h"
 
 #include <QFile>
 #include <QSqlRecord>

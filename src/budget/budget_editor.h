@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ledger/batch_table_model.h"
+
+#include <QWidget>
+#include <memory>
+
+struct AppContext;
+class DataGrid;
+class LookupList;
+class TextCellDelegate;
+
+// The budget amounts and remarks, one row per top-level expense category, edited in
+// place. A changed row is written when the user leaves it, or leaves the page; rows are
+// neither added nor removed here (the category page does that).
+class BudgetEditor : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BudgetEditor(AppContext &context, QWidget *parent = nullptr);
+
+    // Writes what is still pending, then reads the rows and the category names afresh.
+    // Throws DbError.
+    void reload();
+    // Writes the rows changed so far, with what is still in a cell editor; false (and the
+    // user told) when that failed.
+    bool writePending();
+
+    DataGrid *grid() const { return m_grid; }
+
+protected:
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void configureGrid();
+    void refuse(const QString &message);
+
+    AppContext &m_context;
+    std::shared_ptr<LookupList> m_categories;
+    BatchTableModel m_model;
+    DataGrid *m_grid;
+    TextCellDelegate *m_remark = nullptr;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ledger/category_lists.h"
+
+#include <QWidget>
+
+struct AppContext;
+class DataGrid;
+class TextCellDelegate;
+
+// 类别管理: the top-level categories of one kind on the left, the sub-categories of the
+// current one on the right, each list edited in place and saved on its own.
+class CategoryPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CategoryPage(AppContext &context, QWidget *parent = nullptr);
+
+    // Shows the categories of one kind: 'S' income, 'Z' expense.
+    void enter(QChar kind);
+
+private:
+    enum class Side { TopLevel, SubCategories };
+
+    QWidget *buildButtons(Side side, int firstNumber);
+    void configureGrids();
+    void reopen();
+    void showSubCategoriesOf(const QVariant &topId);
+    void topLevelRowChanged(int row);
+    void putTopLevelRowBack();
+
+    void addRow(Side side);
+    void save(Side side);
+    void deleteTopLevel();
+    void deleteSubCategory();
+
+    AppContext &m_context;
+    CategoryLists m_lists;
+    DataGrid *m_topGrid = nullptr;
+    DataGrid *m_subGrid = nullptr;
+    TextCellDelegate *m_topName = nullptr;
+    TextCellDelegate *m_subName = nullptr;
+    bool m_quiet = false; // moving the current row from code, not by the user
+};

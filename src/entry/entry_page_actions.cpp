@@ -1,0 +1,240 @@
+#include "core/app_context.h"
+#include "entry/calculator_box.h"
+#include "entry/category_list_box.h"
+#include "widgets/data_grid.h"
+#include "store/database.h"
+#include "store/dates.h"
+#include "entry/entry_info_box.h"
+#include "entry/entry_page.h"
+#include "widgets/lookup_delegate.h"
+#include "core/questions.h"
+#include "entry/recent_days_chart.h"
+#include "ledger/rows_model.h"
+#include "core/services.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <algorithm>
+
+namespace {
+// The same entry in a reloaded list, one place higher; the first when it is gone.
+void reloadOneUp(QComboBox *selector, const LookupList &list) {
+    const QVariant chosen = selector->currentData();
+    selector->clear();
+    for (const LookupList::Entry &entry : list.entries())
+        selector->addItem(entry.name, entry.id);
+    const int at = chosen.isValid() ? selector->findData(chosen) : -1;
+    selector->setCurrentIndex(selector->count() == 0 ? -1 : std::max(at - 1, 0));
+}
+
+} // namespace
+
+void EntryPage::enter(QChar kind) {
+    // An edit begun on the other kind's page would file that entry under a category
+    // of this kind while it keeps its own kind: entering the other page ends it.
+    if (!m_kind.isNull() && kind != m_kind)
+        endEdit();
+    m_kind = kind;
+    m_category->clear();
+    m_categoryList->hide();
+
+    m_info->setKind(kind);
+    m_payerLabel->setText(kind == QLatin1Char('S') ? QStringLiteral("收款人")
+                                                   : QStringLiteral("付款人"));
+
+    if (kind == QLatin1Char('Z')) {
+        try {
+            m_categoryList->setTopCategories(EntryQueries::topCategories(m_context.db, kind));
+        } catch (const DbError &) {
+            m_context.prompts.inform(Questions::Caption, QStringLiteral("错误"),
+                                     Prompts::Icon::Error);
+        }
+    } else {
+        m_categoryList->setTopCategories(EntryQueries::topCategories(m_context.db, kind));
+    }
+    m_chart->setDays(EntryQueries::recentDays(m_context.db, kind));
+    queryDayList();
+    reloadSelectors();
+}
+
+void EntryPage::reloadSelectors() {
+    m_members->reload();
+    m_accounts->reload();
+    reloadOneUp(m_payer, *m_members);
+    reloadOneUp(m_account, *m_accounts);
+}
+
+void EntryPage::queryDayList() {
+    m_dayRows->setRows(EntryQueries::dayList(m_context.db, m_kind, m_queryDate->date()));
+    const int amount = m_dayList->column(QStringLiteral("金额"));
+    m_dayList->setColumnFormat(amount, ColumnFormat::YuanPicture);
+    m_dayList->setColumnFormat(m_dayList->column(QStringLiteral("时间")), ColumnFormat::Date);
+    const struct {
+        const char *heading;
+        int width;
+    } widths[] = {{"编号", 40}, {"时间", 80}, {"项目", 80},           {"收付款人", 80},
+                  {"金额", 80}, {"账户", 80}, {"备注", width() - 420}};
+    for (const auto &w : widths)
+        m_dayList->setColumnWidth(m_dayList->column(QString::fromUtf8(w.heading)), w.width);
+    m_dayList->setFooterLabel(QStringLiteral("合计:"));
+    m_dayList->setFooterSum(amount);
+    m_dayList->viewport()->update();
+}
+
+void EntryPage::add() {
+    m_mode = Mode::Add;
+    m_amount->clear();
+    m_remark->clear();
+    m_category->clear();
+    m_categoryList->hide();
+    m_calculator->reset();
+    m_amount->setText(QStringLiteral("0"));
+}
+
+void EntryPage::focusField(EntryField field) {
+    switch (field) {
+    case EntryField::Payer:
+        m_payer->setFocus();
+        break;
+    case EntryField::Category:
+        m_category->setFocus();
+        break;
+    case EntryField::Amount:
+        m_amount->setFocus();
+        break;
+    case EntryField::Account:
+        m_account->setFocus();
+        break;
+    }
+}
+
+void EntryPage::save() {
+    EntryForm form;
+    form.payer = m_payer->currentText();
+    form.payerId = m_payer->currentData();
+    form.category = m_category->text();
+    form.amount = m_amount->text();
+    form.account = m_account->currentText();
+    form.accountId = m_account->currentData();
+    form.remark = m_remark->text();
+    form.day = m_entryDate->date();
+
+    const auto checked = checkEntry(m_context.db, m_kind, form);
+    if (const auto *refusal = std::get_if<EntryRefusal>(&checked)) {
+        m_context.prompts.inform(Questions::Caption, refusal->message, Prompts::Icon::Error);
+        focusField(refusal->field);
+        return;
+    }
+    const auto &values = std::get<EntryQueries::EntryValues>(checked);
+    if (m_mode == Mode::Add) {
+        EntryQueries::insertEntry(m_context.db, m_kind, values);
+    } else if (EntryQueries::updateEntry(m_context.db, m_editId.toLongLong(), values) == 0) {
+        // The entry went away meanwhile (its category was deleted and the entries tidied).
+        // Saying "saved" would lose what the user typed; keep it for a fresh save instead.
+        endEdit();
+        m_context.prompts.inform(
+            Questions::Caption,
+            QStringLiteral("对不起，要修改的记录已不存在，再次保存将作为新记录保存"),
+            Prompts::Icon::Error);
+        queryDayList();
+        return;
+    }
+    m_context.prompts.inform(Questions::Caption, QStringLiteral("保存成功"), Prompts::Icon::None);
+    queryDayList();
+    add();
+}
+
+void EntryPage::remove() {
+    if (m_editId == QLatin1String("0")) {
+        m_context.prompts.inform(Questions::Caption, QStringLiteral("对不起，请先选择要删除的记录"),
+                                 Prompts::Icon::Error);
+        return;
+    }
+    if (!Questions::confirmDelete(m_context.prompts))
+        return;
+    EntryQueries::deleteEntry(m_context.db, m_editId.toLongLong());
+    queryDayList();
+    endEdit();
+}
+
+void EntryPage::endEdit() {
+    m_editId = QStringLiteral("0");
+    m_mode = Mode::Add;
+}
+
+void EntryPage::setEntryDateQuietly(const QDate &date) {
+    const QSignalBlocker quiet(m_entryDate);
+    m_entryDate->setDate(date);
+}
+
+void EntryPage::setQueryDateQuietly(const QDate &date) {
+    const QSignalBlocker quiet(m_queryDate);
+    m_queryDate->setDate(date);
+}
+
+void EntryPage::shiftDates(int days) {
+    setEntryDateQuietly(m_entryDate->date().addDays(days));
+    setQueryDateQuietly(m_queryDate->date().addDays(days));
+}
+
+void EntryPage::today() {
+    const QDate day = m_context.clock.today();
+    setEntryDateQuietly(day);
+    setQueryDateQuietly(day);
+}
+
+void EntryPage::entryDateChanged(const QDate &date) {
+    setQueryDateQuietly(date);
+}
+
+void EntryPage::categoryTextChanged(const QString &text) {
+    m_categoryList->show();
+    m_categoryList->showRows(EntryQueries::searchCategories(m_context.db, m_kind, text));
+}
+
+void EntryPage::categoryFieldClicked() {
+    m_categoryList->show();
+    m_categoryList->showRows(EntryQueries::categoriesOfKind(m_context.db, m_kind));
+}
+
+void EntryPage::topCategoryChosen(qint64 id) {
+    m_categoryList->showRows(EntryQueries::categoriesUnder(m_context.db, m_kind, id));
+}
+
+void EntryPage::categoryPicked(const QString &name, const QVariant &topId) {
+    // Nothing here is worth an error box: the figures are a convenience.
+    try {
+        if (m_kind == QLatin1Char('Z'))
+            m_info->showBudget(
+                EntryQueries::budgetInfo(m_context.db, topId.toLongLong(), m_entryDate->date()));
+        else
+            m_info->showIncome(EntryQueries::incomeInfo(m_context.db, m_kind, m_entryDate->date()));
+        m_category->setText(name);
+    } catch (const DbError &) {
+    }
+    m_categoryList->hide();
+}
+
+void EntryPage::dayRowClicked(int row) {
+    if (row < 0 || row >= m_dayRows->rowCount())
+        return;
+    m_categoryList->hide();
+    m_mode = Mode::Edit;
+    m_editId = m_dayRows->value(row, QStringLiteral("编号")).toString();
+
+    const QString stored = m_dayRows->value(row, QStringLiteral("时间")).toString();
+    if (const auto moment = Dates::parse(stored))
+        setEntryDateQuietly(moment->date());
+    m_category->setText(m_dayRows->value(row, QStringLiteral("项目")).toString());
+    const QVariant amount = m_dayRows->value(row, QStringLiteral("金额"));
+    m_amount->setText(amount.isNull() ? QString() : Money::fromRaw(amount.toLongLong()).toPlain());
+    m_remark->setText(m_dayRows->value(row, QStringLiteral("备注")).toString());
+    m_payer->setCurrentIndex(
+        m_payer->findText(m_dayRows->value(row, QStringLiteral("收付款人")).toString()));
+    m_account->setCurrentIndex(
+        m_account->findText(m_dayRows->value(row, QStringLiteral("账户")).toString()));
+    m_categoryList->hide();
+}

@@ -1,0 +1,188 @@
+#include "ledger/entry_queries.h"
+
+#include "store/database.h"
+#include "store/dates.h"
+
+#include <QSqlRecord>
+#include <algorithm>
+
+namespace EntryQueries {
+namespace {
+
+QueryRows readRows(QSqlQuery query) {
+    QueryRows result;
+    const QSqlRecord record = query.record();
+    for (int c = 0; c < record.count(); ++c)
+        result.headings << record.fieldName(c);
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(record.count());
+        for (int c = 0; c < record.count(); ++c)
+            row << query.value(c);
+        result.rows << row;
+    }
+    return result;
+}
+
+QString kindText(QChar kind) {
+    return QString(kind);
+}
+
+// An empty remark is stored as empty text, as typed, not as NULL.
+QString remarkText(const QString &remark) {
+    return remark.isNull() ? QStringLiteral("") : remark;
+}
+
+const QString CategoryColumns =
+    QStringLiteral("select f_name as 项目, f_pinyin as 助记码, f_id from s_fenlei ");
+
+} // namespace
+
+QueryRows dayList(Database &db, QChar kind, const QDate &day) {
+    return readRows(db.select(
+        QStringLiteral("select id as 编号, s_date as 时间, f_name as 项目, sys_name as 收付款人,"
+                       " s_jine as 金额, z_name as 账户, s_other as 备注"
+                       " from s_z_all where f_class = :kind and s_date = :day order by id"),
+        {{"kind", kindText(kind)}, {"day", day}}));
+}
+
+QString containsPattern(const QString &text) {
+    QString escaped;
+    escaped.reserve(text.size() + 2);
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+
+QueryRows searchCategories(Database &db, QChar kind, const QString &text) {
+    // || gives NULL when the quick code is NULL, so such a category is not found.
+    return readRows(db.select(CategoryColumns +
+                                  QStringLiteral("where f_id <> 0 and f_class = :kind"
+                                                 " and f_name || f_pinyin like :pattern escape '\\'"
+                                                 " order by id"),
+                              {{"kind", kindText(kind)}, {"pattern", containsPattern(text)}}));
+}
+
+QueryRows categoriesOfKind(Database &db, QChar kind) {
+    return readRows(db.select(CategoryColumns +
+                                  QStringLiteral("where f_id <> 0 and f_class = :kind order by id"),
+                              {{"kind", kindText(kind)}}));
+}
+
+QueryRows categoriesUnder(Database &db, QChar kind, qint64 topId) {
+    return readRows(db.select(
+        CategoryColumns + QStringLiteral("where f_class = :kind and f_id = :top order by id"),
+        {{"kind", kindText(kind)}, {"top", topId}}));
+}
+
+QueryRows topCategories(Database &db, QChar kind) {
+    return readRows(db.select(
+        QStringLiteral("select id, f_name from s_fenlei where f_id = 0 and f_class = :sorz"
+                       " order by id"),
+        {{"sorz", kindText(kind)}}));
+}
+
+std::vector<DayTotal> recentDays(Database &db, QChar kind) {
+    // The entries view only adds names to s_shouru's rows; the table alone gives the
+    // same sums and walks the day index backwards.
+    QSqlQuery q = db.select(QStringLiteral("select sum(s_jine) as aaa, s_date from s_shouru"
+                                           " where f_class = :fenlei group by s_date"
+                                           " order by s_date desc limit 7"),
+                            {{"fenlei", kindText(kind)}});
+    std::vector<DayTotal> days;
+    while (q.next()) {
+        const auto moment = Dates::parse(q.value(1).toString());
+        if (!moment)
+            continue;
+        days.push_back({moment->date(), Money::fromRaw(q.value(0).toLongLong())});
+    }
+    std::reverse(days.begin(), days.end());
+    return days;
+}
+
+BudgetInfo budgetInfo(Database &db, qint64 topId, const QDate &day) {
+    BudgetInfo info;
+    info.title =
+        db.scalar(QStringLiteral("select f_name from s_fenlei where id = :id"), {{"id", topId}})
+            .toString();
+    info.budget = Money::fromColumn(
+        db.scalar(QStringLiteral("select y_money from s_yushuan where f_id = :id order by id"),
+                  {{"id", topId}}));
+    // v_flbb written out from the top-level category down: each sub-category's entries
+    // of the month are one range of the category index (which holds the day), fast
+    // with or without the database's statistics.
+    info.spent = Money::fromColumn(db.scalar(
+        QStringLiteral("select sum(s.s_jine) as a from s_fenlei top"
+                       " join s_fenlei sub on sub.f_id = top.id"
+                       " join s_shouru s on s.f_fenleiid = sub.id"
+                       " where top.id = :id and s.s_date between :first and :last"),
+        {{"id", topId}, {"first", Dates::firstOfMonth(day)}, {"last", Dates::lastOfMonth(day)}}));
+    return info;
+}
+
+IncomeInfo incomeInfo(Database &db, QChar kind, const QDate &day) {
+    const QString sum =
+        QStringLiteral("select sum(s_jine) as a from s_shouru"
+                       " where f_class = :kind and s_date between :first and :last");
+    const QDate previous = Dates::firstOfPreviousMonth(day);
+    IncomeInfo info;
+    info.lastMonth = Money::fromColumn(db.scalar(
+        sum,
+        {{"kind", kindText(kind)}, {"first", previous}, {"last", Dates::lastOfMonth(previous)}}));
+    info.thisMonth = Money::fromColumn(db.scalar(
+        sum, {{"kind", kindText(kind)}, {"first", Dates::firstOfMonth(day)}, {"last", day}}));
+    return info;
+}
+
+std::optional<qint64> subCategoryId(Database &db, QChar kind, const QString &name) {
+    const QVariant id = db.scalar(QStringLiteral("select id from s_fenlei where f_name = :name"
+                                                 " and f_class = :kind and f_id <> 0 order by id"),
+                                  {{"name", name}, {"kind", kindText(kind)}});
+    if (!id.isValid() || id.isNull())
+        return std::nullopt;
+    return id.toLongLong();
+}
+
+qint64 insertEntry(Database &db, QChar kind, const EntryValues &v) {
+    db.exec(QStringLiteral("insert into s_shouru (f_fenleiid, s_jine, s_userid, s_other,"
+                           " s_zhanghuid, s_date, f_class)"
+                           " values (:category, :amount, :payer, :remark, :account, :day, :kind)"),
+            {{"category", v.categoryId},
+             {"amount", v.amount},
+             {"payer", v.payerId},
+             {"remark", remarkText(v.remark)},
+             {"account", v.accountId},
+             {"day", v.day},
+             {"kind", kindText(kind)}});
+    return db.scalar(QStringLiteral("select last_insert_rowid()")).toLongLong();
+}
+
+int updateEntry(Database &db, qint64 id, const EntryValues &v) {
+    return db.exec(QStringLiteral("update s_shouru set f_fenleiid = :category, s_jine = :amount,"
+                                  " s_userid = :payer, s_other = :remark, s_zhanghuid = :account,"
+                                  " s_date = :day where id = :id"),
+                   {{"category", v.categoryId},
+                    {"amount", v.amount},
+                    {"payer", v.payerId},
+                    {"remark", remarkText(v.remark)},
+                    {"account", v.accountId},
+                    {"day", v.day},
+                    {"id", id}});
+}
+
+int deleteEntry(Database &db, qint64 id) {
+    return db.exec(QStringLiteral("delete from s_shouru where id = :id"), {{"id", id}});
+}
+
+QString membersSelect() {
+    return QStringLiteral("select id, sys_name from s_user");
+}
+
+QString accountsSelect() {
+    return QStringLiteral("select id, z_name from z_zhanghu");
+}
+
+} // namespace EntryQueries

@@ -1,0 +1,34 @@
+#include "ledger/rows_model.h"
+
+void RowsModel::setRows(QueryRows rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+QVariant RowsModel::value(int row, const QString &heading) const {
+    const qsizetype column = m_rows.headings.indexOf(heading);
+    if (row < 0 || row >= m_rows.rows.size() || column < 0)
+        return {};
+    return m_rows.rows.at(row).value(column);
+}
+
+int RowsModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(m_rows.rows.size());
+}
+
+int RowsModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(m_rows.headings.size());
+}
+
+QVariant RowsModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || role != Qt::DisplayRole)
+        return {};
+    return m_rows.rows.value(index.row()).value(index.column());
+}
+
+QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return m_rows.headings.value(section);
+}

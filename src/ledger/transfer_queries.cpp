@@ -1,0 +1,42 @@
+#include "ledger/transfer_queries.h"
+
+#include "ledger/batch_table_model.h"
+#include "store/database.h"
+
+namespace TransferQueries {
+
+QString transfersSelect() {
+    // The date first: the two account ids are shown as names right after it.
+    return QStringLiteral("select id,zdate as 转账时间,zh1,zh2,zXmoney as 转账金额,other as 备注 "
+                          "from s_zhanghistory where zdate between :t1 and :t2");
+}
+
+void configureTransfers(BatchTableModel &model) {
+    using Kind = BatchTableModel::Kind;
+    model.setTable(QStringLiteral("s_zhanghistory"));
+    model.setQuery(transfersSelect());
+    model.setColumnKind(QStringLiteral("id"), Kind::Integer);
+    model.setColumnKind(QStringLiteral("zh1"), Kind::Integer);
+    model.setColumnKind(QStringLiteral("zh2"), Kind::Integer);
+    model.setBaseColumn(QStringLiteral("转账时间"), QStringLiteral("zdate"));
+    model.setColumnKind(QStringLiteral("转账时间"), Kind::Date);
+    model.setBaseColumn(QStringLiteral("转账金额"), QStringLiteral("zXmoney"));
+    model.setColumnKind(QStringLiteral("转账金额"), Kind::Money);
+    model.setBaseColumn(QStringLiteral("备注"), QStringLiteral("other"));
+    model.setColumnKind(QStringLiteral("备注"), Kind::Text);
+}
+
+void loadPeriod(BatchTableModel &model, const QDate &from, const QDate &to) {
+    model.setParams({{"t1", from}, {"t2", to}});
+    model.load();
+}
+
+void deleteTransfer(Database &db, qint64 id) {
+    Transaction transaction(db);
+    db.exec(QStringLiteral("delete from s_zhanghistory where id=:id"), {{"id", id}});
+    db.exec(QStringLiteral("update z_zhanghu set z_zhuanru=0"));
+    db.exec(QStringLiteral("update z_zhanghu set z_zhuanchu=0"));
+    transaction.commit();
+}
+
+} // namespace TransferQueries
