@@ -7,8 +7,8 @@
 // box when a category is picked; the chart on entry.
 std::vector<BenchOperation> entryOperations(Database &db) {
     const QDate day(2026, 12, 9);
-    const QChar expense('Z');
-    const QChar income('S');
+    const EntryKind expense = EntryKind::Expense;
+    const EntryKind income = EntryKind::Income;
     return {
         {QStringLiteral("entry: day list (one day of expense)"),
          [&db, day, expense] { EntryQueries::dayList(db, expense, day); }},

@@ -1,6 +1,7 @@
 #include "accounts/accounts_page.h"
 
 #include "ledger/account_queries.h"
+#include "ledger/tidy.h"
 #include "core/app_context.h"
 #include "ledger/batch_table_model.h"
 #include "widgets/data_grid.h"
@@ -33,7 +34,7 @@ const QColor SliceColours[] = {
 
 } // namespace
 
-AccountsPage::AccountsPage(AppContext &context, QWidget *parent)
+AccountsPage::AccountsPage(const AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("accountsPage"));
     m_tabs = new QTabWidget(this);
@@ -156,6 +157,7 @@ void AccountsPage::reload() {
 }
 
 void AccountsPage::enter() {
+    CleanEntries(m_context.db);
     reload();
     // The chart tab may be the one left open: it shows the figures just rebuilt.
     if (m_tabs->currentWidget() == m_chartTab)
@@ -223,7 +225,7 @@ void AccountsPage::deleteAccount() {
     Prompts &prompts = m_context.prompts;
     const QString id = m_selectedId->text();
     if (id.isEmpty() || id == NoSelection) {
-        prompts.inform(Questions::Caption, QStringLiteral("对不起，请先选择要删除的记录"),
+        prompts.inform(Captions::system(), QStringLiteral("对不起，请先选择要删除的记录"),
                        Prompts::Icon::Error);
         return;
     }
@@ -231,7 +233,7 @@ void AccountsPage::deleteAccount() {
         return;
     const qint64 account = id.toLongLong();
     if (AccountQueries::hasEntries(m_context.db, account)) {
-        prompts.inform(Questions::Caption,
+        prompts.inform(Captions::system(),
                        QStringLiteral("对不起，该账户下有收支明细，不能直接删除。"),
                        Prompts::Icon::Error);
         return;
@@ -240,9 +242,6 @@ void AccountsPage::deleteAccount() {
     m_selectedId->setText(NoSelection);
     m_model->load();
     layoutGrid();
-    // Otherwise the other pages would go on offering the account, and a loan or transfer
-    // booked to it would count in no balance at all.
-    emit accountsChanged();
 }
 
 void AccountsPage::save() {
@@ -253,9 +252,8 @@ void AccountsPage::save() {
     }
     // A failed save keeps every edit on screen, pending, for the user to mend.
     if (!m_model->save().ok) {
-        m_context.prompts.inform(Questions::Caption, QStringLiteral("对不起，数据格式不对"),
+        m_context.prompts.inform(Captions::system(), QStringLiteral("对不起，数据格式不对"),
                                  Prompts::Icon::None);
         return;
     }
-    emit accountsChanged();
 }

@@ -4,29 +4,26 @@
 #include <QDateTime>
 #include <QWidget>
 
+#include "widgets/page.h"
+
 class BatchTableModel;
 class DataGrid;
 class QChartView;
 class QLabel;
 class QTabWidget;
-struct AppContext;
+#include "core/app_context.h"
 
 // 账户管理: the accounts with their totals, and pie charts of how money is spread.
-class AccountsPage : public QWidget {
+class AccountsPage : public QWidget, public Page {
     Q_OBJECT
 public:
-    explicit AccountsPage(AppContext &context, QWidget *parent = nullptr);
+    explicit AccountsPage(const AppContext &context, QWidget *parent = nullptr);
 
-    // Rebuilds the totals and reads the list again (the main window tidies the
-    // entries first).
-    void enter();
+    // Tidies the entries, rebuilds the totals and reads the list again.
+    void enter() override;
 
     QString selectedAccountId() const;
     QTabWidget *tabs() const { return m_tabs; }
-
-signals:
-    // Accounts were saved or deleted: lists of account names elsewhere read them again.
-    void accountsChanged();
 
 private:
     QWidget *buildListTab();
@@ -46,7 +43,7 @@ private:
     };
     Pie makePie(QWidget *parent, const QString &name, const QString &title, const QRect &place);
 
-    AppContext &m_context;
+    AppContext m_context;
     QTabWidget *m_tabs = nullptr;
     QWidget *m_chartTab = nullptr;
     DataGrid *m_grid = nullptr;

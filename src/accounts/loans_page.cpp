@@ -3,6 +3,8 @@
 #include "accounts/account_picker.h"
 #include "ledger/account_queries.h"
 #include "core/app_context.h"
+#include "store/books_notifier.h"
+#include "core/error_policy.h"
 #include "ledger/batch_table_model.h"
 #include "widgets/clickable_label.h"
 #include "widgets/data_grid.h"
@@ -26,9 +28,12 @@ QString principalHeading(const QString &loanClass) {
 
 } // namespace
 
-LoansPage::LoansPage(AppContext &context, QWidget *parent)
+LoansPage::LoansPage(const AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context),
       m_accounts(std::make_shared<LookupList>(context.db, AccountQueries::accountNamesSelect())) {
+    // Saved or deleted accounts: the names on offer follow.
+    ErrorPolicy::connect(&m_context.db.notifier(), &BooksNotifier::accountsChanged, this,
+                         m_context.prompts, [this] { reloadAccounts(); });
     setObjectName(QStringLiteral("loansPage"));
     m_borrowed = new QRadioButton(QStringLiteral("借入"), this);
     m_borrowed->setGeometry(24, 8, 64, 25);
@@ -91,6 +96,10 @@ LoansPage::LoansPage(AppContext &context, QWidget *parent)
             });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { m_editingRow = -1; });
     connect(m_grid, &DataGrid::cellClicked, this, [this](int row, int) { cellClicked(row); });
+}
+
+void LoansPage::enter() {
+    ErrorPolicy::quietly([this] { loadBorrowed(); });
 }
 
 void LoansPage::loadBorrowed() {
@@ -183,6 +192,6 @@ void LoansPage::save() {
     m_editingRow = -1;
     // Reported, not passed over: the rows stay on screen, pending, for another try.
     if (!saved)
-        m_context.prompts.inform(Questions::Caption, QStringLiteral("对不起，数据格式不对"),
+        m_context.prompts.inform(Captions::system(), QStringLiteral("对不起，数据格式不对"),
                                  Prompts::Icon::None);
 }

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "widgets/page.h"
+
 class AccountPicker;
 class BatchTableModel;
 class ClickableLabel;
@@ -12,15 +14,17 @@ class DataGrid;
 class LookupList;
 class QCheckBox;
 class QRadioButton;
-struct AppContext;
+#include "core/app_context.h"
 
 // 借入借出: money borrowed ("S") and lent ("Z"), one class at a time.
-class LoansPage : public QWidget {
+class LoansPage : public QWidget, public Page {
     Q_OBJECT
 public:
-    explicit LoansPage(AppContext &context, QWidget *parent = nullptr);
+    explicit LoansPage(const AppContext &context, QWidget *parent = nullptr);
 
-    // Entering the page: the borrowed loans.
+    // Entering the page: the borrowed loans. A failure while reading them is passed
+    // over; the page stays with its heading set.
+    void enter() override;
     void loadBorrowed();
     // The account names, read again after the accounts were saved.
     void reloadAccounts();
@@ -36,7 +40,7 @@ private:
     void deleteLoan();
     void save();
 
-    AppContext &m_context;
+    AppContext m_context;
     std::shared_ptr<LookupList> m_accounts;
     QString m_class = QStringLiteral("S");
     // The row being added or edited: a click in it gives it the page's class. Any

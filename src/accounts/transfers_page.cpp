@@ -2,6 +2,9 @@
 
 #include "ledger/account_queries.h"
 #include "core/app_context.h"
+#include "core/error_policy.h"
+#include "store/books_notifier.h"
+#include "store/dates.h"
 #include "ledger/batch_table_model.h"
 #include "widgets/data_grid.h"
 #include "widgets/lookup_delegate.h"
@@ -34,9 +37,12 @@ QDateEdit *periodPicker(QWidget *parent, const QString &name, int x) {
 
 } // namespace
 
-TransfersPage::TransfersPage(AppContext &context, QWidget *parent)
+TransfersPage::TransfersPage(const AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context),
       m_accounts(std::make_shared<LookupList>(context.db, AccountQueries::accountNamesSelect())) {
+    // Saved or deleted accounts: the names on offer follow.
+    ErrorPolicy::connect(&m_context.db.notifier(), &BooksNotifier::accountsChanged, this,
+                         m_context.prompts, [this] { reloadAccounts(); });
     setObjectName(QStringLiteral("transfersPage"));
     auto *add = PageParts::toolButton(QStringLiteral("增加"), this, 8, 8);
     auto *remove = PageParts::toolButton(QStringLiteral("删除"), this, 91, 8);
@@ -70,9 +76,15 @@ TransfersPage::TransfersPage(AppContext &context, QWidget *parent)
     connect(find, &QPushButton::clicked, this, &TransfersPage::query);
 }
 
-void TransfersPage::setPeriod(const QDate &from, const QDate &to) {
-    m_from->setDate(from);
-    m_to->setDate(to);
+void TransfersPage::setUp() {
+    const QDate today = m_context.clock.today();
+    m_from->setDate(Dates::firstOfMonth(today));
+    m_to->setDate(today);
+}
+
+void TransfersPage::enter() {
+    query();
+    appendBlankRow();
 }
 
 void TransfersPage::query() {
@@ -129,6 +141,6 @@ void TransfersPage::save() {
         return;
     }
     if (!m_model->save().ok)
-        m_context.prompts.inform(Questions::Caption, QStringLiteral("对不起，请选择时间"),
+        m_context.prompts.inform(Captions::system(), QStringLiteral("对不起，请选择时间"),
                                  Prompts::Icon::None);
 }

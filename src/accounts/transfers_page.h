@@ -5,20 +5,25 @@
 #include <QWidget>
 #include <memory>
 
+#include "widgets/page.h"
+
 class BatchTableModel;
 class DataGrid;
 class LookupDelegate;
 class LookupList;
 class QDateEdit;
-struct AppContext;
+#include "core/app_context.h"
 
 // 账户转账: money moved from one account to another, listed by period.
-class TransfersPage : public QWidget {
+class TransfersPage : public QWidget, public Page {
     Q_OBJECT
 public:
-    explicit TransfersPage(AppContext &context, QWidget *parent = nullptr);
+    explicit TransfersPage(const AppContext &context, QWidget *parent = nullptr);
 
-    void setPeriod(const QDate &from, const QDate &to);
+    // The period from the first of this month to today.
+    void setUp() override;
+    // The transfers of the period, and a new empty row to type into.
+    void enter() override;
     // 查询: the transfers of the period; unsaved edits are dropped.
     void query();
     // A new row, current and ready for typing.
@@ -31,7 +36,7 @@ private:
     void deleteTransfer();
     void save();
 
-    AppContext &m_context;
+    AppContext m_context;
     std::shared_ptr<LookupList> m_accounts;
     QDateEdit *m_from = nullptr;
     QDateEdit *m_to = nullptr;

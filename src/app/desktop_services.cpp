@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
@@ -39,6 +40,29 @@ void MessageBoxPrompts::inform(const QString &caption, const QString &text, Icon
 
 bool MessageBoxPrompts::confirm(const QString &caption, const QString &text, Icon icon) {
     return run(caption, text, icon, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+Prompts::Answer MessageBoxPrompts::ask(const QString &caption, const QString &text) {
+    switch (run(caption, text, Icon::Question,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+QString MessageBoxPrompts::openFileName(const QString &caption, const QString &folder,
+                                        const QString &filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
+}
+
+QString MessageBoxPrompts::saveFileName(const QString &caption, const QString &suggestedPath,
+                                        const QString &filter) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedPath,
+                                        filter);
 }
 
 QDateTime SystemClock::now() const {

@@ -7,6 +7,11 @@ class MessageBoxPrompts : public Prompts {
 public:
     void inform(const QString &caption, const QString &text, Icon icon) override;
     bool confirm(const QString &caption, const QString &text, Icon icon) override;
+    Answer ask(const QString &caption, const QString &text) override;
+    QString openFileName(const QString &caption, const QString &folder,
+                         const QString &filter) override;
+    QString saveFileName(const QString &caption, const QString &suggestedPath,
+                         const QString &filter) override;
 };
 
 class SystemClock : public Clock {

@@ -1,13 +1,11 @@
 #include "app/login_window.h"
 
-#include "core/app_context.h"
+#include "core/error_policy.h"
 #include "widgets/art.h"
 #include "widgets/clickable_label.h"
 #include "store/database.h"
-#include "mainwin/main_window.h"
 #include "core/questions.h"
 #include "core/services.h"
-#include "app/skin_loader.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,11 +17,6 @@
 #include <QSqlQuery>
 
 namespace {
-const QString DatabaseMissing =
-    QStringLiteral("对不起，系统数据库源没有找到，请你重新定位系统数据库！");
-const QString DatabaseTooNew = QStringLiteral(
-    "这个数据库文件是由更新版本的Tallybee写入的，本程序无法打开它。请升级Tallybee后再试。");
-
 ClickableLabel *pictureButton(const QString &art, const QString &name, QWidget *parent) {
     auto *button = new ClickableLabel(QString(), parent);
     button->setPixmap(artPixmap(art, QSize(81, 33)));
@@ -34,9 +27,9 @@ ClickableLabel *pictureButton(const QString &art, const QString &name, QWidget *
 }
 } // namespace
 
-LoginWindow::LoginWindow(Prompts &prompts, Clock &clock, Shell &shell, QString folder)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_prompts(prompts),
-      m_clock(clock), m_shell(shell), m_folder(std::move(folder)) {
+LoginWindow::LoginWindow(Database &db, Prompts &prompts)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_db(db),
+      m_prompts(prompts) {
     setObjectName(QStringLiteral("TF_Login"));
     setWindowTitle(QStringLiteral("欢迎使用Tallybee"));
     setFixedSize(470, 264);
@@ -44,8 +37,6 @@ LoginWindow::LoginWindow(Prompts &prompts, Clock &clock, Shell &shell, QString f
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
-
-LoginWindow::~LoginWindow() = default;
 
 void LoginWindow::buildControls() {
     auto *background = new QLabel(this);
@@ -74,46 +65,26 @@ void LoginWindow::buildControls() {
     auto *login = pictureButton(QStringLiteral("login_button"), QStringLiteral("登录"), this);
     login->setObjectName(QStringLiteral("Image2"));
     login->move(232, 176);
-    connect(login, &ClickableLabel::clicked, this, &LoginWindow::tryLogin);
+    ErrorPolicy::connect(login, &ClickableLabel::clicked, this, m_prompts, [this] { tryLogin(); });
 
     auto *exit = pictureButton(QStringLiteral("exit_button"), QStringLiteral("退出"), this);
     exit->setObjectName(QStringLiteral("Image3"));
     exit->move(344, 176);
-    connect(exit, &ClickableLabel::clicked, this, &LoginWindow::programEnd);
+    connect(exit, &ClickableLabel::clicked, this, &LoginWindow::exitRequested);
 
     setTabOrder(m_password, m_users);
     setTabOrder(m_users, m_remember);
     m_password->setFocus();
 }
 
-bool LoginWindow::initialize() {
-    try {
-        m_db = std::make_unique<Database>(Database::open(m_folder + QStringLiteral("/fmy.dll")));
-    } catch (const OpenError &e) {
-        hide();
-        m_prompts.inform(QStringLiteral("Tallybee"),
-                         e.reason() == OpenError::TooNew ? DatabaseTooNew : DatabaseMissing,
-                         Prompts::Icon::None);
-        return false;
-    }
-    fillUsers();
-    fillRememberedLogin();
-    if (!loadSkin(m_folder))
-        m_prompts.inform(QStringLiteral("Tallybee"), QStringLiteral("调入皮肤文件时发生错误."),
-                         Prompts::Icon::None);
-    return true;
-}
-
-void LoginWindow::fillUsers() {
-    QSqlQuery users = m_db->select(QStringLiteral("Select sys_name from s_user order by id"));
+void LoginWindow::fill() {
+    QSqlQuery users = m_db.select(QStringLiteral("Select sys_name from s_user order by id"));
     while (users.next())
         m_users->addItem(users.value(0).toString());
     m_users->setCurrentIndex(m_users->count() > 0 ? 0 : -1);
-}
 
-void LoginWindow::fillRememberedLogin() {
     QSqlQuery settings =
-        m_db->select(QStringLiteral("Select isji, isuser, ispwd from sys_sys where id=1"));
+        m_db.select(QStringLiteral("Select isji, isuser, ispwd from sys_sys where id=1"));
     if (!settings.next() || settings.value(0).toString() != QLatin1String("1"))
         return;
     m_remember->setChecked(true);
@@ -131,60 +102,39 @@ void LoginWindow::fillRememberedLogin() {
 
 void LoginWindow::tryLogin() {
     const QString name = m_users->currentText();
-    QSqlQuery user =
-        m_db->select(QStringLiteral("select sys_pwd from s_user where sys_name=:name order by id"),
-                     {{"name", name}});
+    QSqlQuery user = m_db.select(
+        QStringLiteral("select sys_pwd, id from s_user where sys_name=:name order by id"),
+        {{"name", name}});
     if (!user.next())
         return;
     const QString stored = user.value(0).toString();
+    const qint64 id = user.value(1).toLongLong();
     user.finish();
     if (stored != m_password->text()) {
-        m_prompts.inform(Questions::Caption, QStringLiteral("对不起，密码不正确，请你重新输入！"),
+        m_prompts.inform(Captions::system(), QStringLiteral("对不起，密码不正确，请你重新输入！"),
                          Prompts::Icon::Error);
         m_password->clear();
         m_password->setFocus();
         return;
     }
-    hide();
-    if (!m_main) {
-        try {
-            m_main = std::make_unique<MainWindow>(
-                AppContext{*m_db, m_prompts, m_clock, m_shell, m_folder});
-        } catch (...) {
-            // Without a main window the program would run on with no window at all:
-            // come back, and let the error box say what went wrong.
-            show();
-            throw;
-        }
-        connect(m_main.get(), &MainWindow::closeRequested, this, &LoginWindow::programEnd);
-    }
-    m_main->show();
-    rememberLogin();
+    emit loggedIn(id);
 }
 
 void LoginWindow::rememberLogin() {
     if (m_remember->isChecked())
-        m_db->exec(QStringLiteral("update sys_sys set isuser=:user, ispwd=:pwd, isji=1 where id=1"),
+        m_db.exec(QStringLiteral("update sys_sys set isuser=:user, ispwd=:pwd, isji=1 where id=1"),
                    {{"user", m_users->currentText()}, {"pwd", m_password->text()}});
     else
-        m_db->exec(QStringLiteral("update sys_sys set isji=0 where id=1"));
+        m_db.exec(QStringLiteral("update sys_sys set isji=0 where id=1"));
 }
 
 bool LoginWindow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_password && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            tryLogin();
+            ErrorPolicy::run(m_prompts, [this] { tryLogin(); });
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void LoginWindow::shutDown() {
-    if (m_main)
-        m_main->hide();
-    hide();
-    if (m_db)
-        m_db->close();
 }

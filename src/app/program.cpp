@@ -2,54 +2,132 @@
 
 #include "app/application.h"
 #include "app/login_window.h"
-#include "mainwin/main_window.h"
-#include "core/services.h"
 #include "app/skin_loader.h"
+#include "core/app_context.h"
+#include "core/captions.h"
+#include "core/error_policy.h"
+#include "core/services.h"
+#include "mainwin/main_window.h"
+#include "store/database.h"
+
+namespace {
+const QString DatabaseMissing =
+    QStringLiteral("对不起，系统数据库源没有找到，请你重新定位系统数据库！");
+const QString DatabaseTooNew = QStringLiteral(
+    "这个数据库文件是由更新版本的Tallybee写入的，本程序无法打开它。请升级Tallybee后再试。");
+} // namespace
 
 Program::Program(Prompts &prompts, Clock &clock, Shell &shell, QString folder)
     : m_prompts(prompts), m_clock(clock), m_shell(shell), m_folder(std::move(folder)) {}
 
 Program::~Program() {
     TallybeeApplication::setErrorHandler({});
-    m_login.reset();
+    closeBooks();
     clearSkin();
+}
+
+QString Program::databasePath() const {
+    return m_folder + QStringLiteral("/fmy.dll");
 }
 
 void Program::start() {
     QCoreApplication::setApplicationName(QStringLiteral("Tallybee"));
-    TallybeeApplication::setErrorHandler([this](const QString &text) {
-        m_prompts.inform(QStringLiteral("Tallybee"), text, Prompts::Icon::Error);
-    });
-    m_login = std::make_unique<LoginWindow>(m_prompts, m_clock, m_shell, m_folder);
-    connect(m_login.get(), &LoginWindow::programEnd, this, &Program::end);
-    if (!m_login->initialize()) {
+    TallybeeApplication::setErrorHandler(
+        [this](const QString &text) { ErrorPolicy::showGeneralError(m_prompts, text); });
+    if (!openBooks()) {
         end();
         return;
     }
+    if (!loadSkin(m_folder))
+        m_prompts.inform(Captions::application(), QStringLiteral("调入皮肤文件时发生错误."),
+                         Prompts::Icon::None);
+    showLogin();
+}
+
+bool Program::openBooks() {
+    try {
+        m_db = std::make_unique<Database>(Database::open(databasePath()));
+    } catch (const OpenError &e) {
+        m_prompts.inform(Captions::application(),
+                         e.reason() == OpenError::TooNew ? DatabaseTooNew : DatabaseMissing,
+                         Prompts::Icon::None);
+        return false;
+    }
+    return true;
+}
+
+void Program::showLogin() {
+    m_login = std::make_unique<LoginWindow>(*m_db, m_prompts);
+    connect(m_login.get(), &LoginWindow::loggedIn, this, &Program::loggedIn);
+    connect(m_login.get(), &LoginWindow::exitRequested, this, &Program::end);
+    m_login->fill();
     m_login->show();
 }
 
+void Program::loggedIn() {
+    m_login->hide();
+    if (!m_main) {
+        try {
+            m_main = std::make_unique<MainWindow>(
+                AppContext{*m_db, m_prompts, m_clock, m_shell, *this, m_folder});
+        } catch (...) {
+            // Without a main window the program would run on with no window at all:
+            // come back, and let the error box say what went wrong.
+            m_main.reset();
+            m_login->show();
+            throw;
+        }
+        connect(m_main.get(), &MainWindow::closeRequested, this, &Program::end);
+    }
+    m_main->show();
+    m_login->rememberLogin();
+}
+
 QWidget *Program::activeWindow() const {
-    if (m_finished || !m_login)
+    if (m_finished)
         return nullptr;
-    if (MainWindow *main = m_login->mainWindow(); main && main->isVisible())
-        return main;
+    if (m_main && m_main->isVisible())
+        return m_main.get();
     return m_login.get();
 }
 
-LoginWindow *Program::loginWindow() const {
-    return m_login.get();
+void Program::reopenBooks(std::function<void(const QString &databasePath)> whileClosed) {
+    if (m_main)
+        m_main->hide();
+    // The main window is still running the handler that asked for this.
+    QMetaObject::invokeMethod(
+        this,
+        [this, whileClosed = std::move(whileClosed)] {
+            if (m_finished)
+                return;
+            closeBooks();
+            ErrorPolicy::run(m_prompts, [&] { whileClosed(databasePath()); });
+            if (!openBooks()) {
+                end();
+                return;
+            }
+            showLogin();
+        },
+        Qt::QueuedConnection);
 }
 
-MainWindow *Program::mainWindow() const {
-    return m_login ? m_login->mainWindow() : nullptr;
+void Program::closeBooks() {
+    m_main.reset();
+    m_login.reset();
+    if (m_db)
+        m_db->close();
+    m_db.reset();
 }
 
 void Program::end() {
     if (m_finished)
         return;
     m_finished = true;
+    if (m_main)
+        m_main->hide();
     if (m_login)
-        m_login->shutDown();
+        m_login->hide();
+    if (m_db)
+        m_db->close();
     emit finished();
 }

@@ -1,35 +1,42 @@
 #pragma once
 
+#include "core/program_control.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <memory>
 
 class Prompts;
 class Clock;
 class Shell;
+class Database;
 class LoginWindow;
 class MainWindow;
 class QWidget;
 
-// One run of the program, from start to end, in a given program folder. main() makes
-// one with the real services; the scenario runner and widget tests make them with
-// scripted services and a temporary folder.
-class Program : public QObject {
+// One run of the program, from start to end, in a given program folder: it owns the
+// database connection, the login window and the main window and decides their
+// lifetimes. main() makes one with the real services; the scenario runner and widget
+// tests make them with scripted services and a temporary folder.
+class Program : public QObject, public ProgramControl {
     Q_OBJECT
 public:
     Program(Prompts &prompts, Clock &clock, Shell &shell, QString folder);
     ~Program() override;
 
-    // Sets the title and creates and shows the login window (which opens the database).
+    // Sets the title, opens the database and shows the login window; ends the program
+    // when the database cannot be used (after saying why).
     void start();
     bool isFinished() const { return m_finished; }
 
     // The window the user works in now: the main window once logged in, else the login
     // window; null when the program has ended.
     QWidget *activeWindow() const;
-    LoginWindow *loginWindow() const;
-    MainWindow *mainWindow() const;
+    LoginWindow *loginWindow() const { return m_login.get(); }
+    MainWindow *mainWindow() const { return m_main.get(); }
+    QString databasePath() const;
+
+    void reopenBooks(std::function<void(const QString &databasePath)> whileClosed) override;
 
     // Ends the program in an orderly way (closing windows, the connection).
     void end();
@@ -38,10 +45,17 @@ signals:
     void finished();
 
 private:
+    bool openBooks();
+    void showLogin();
+    void loggedIn();
+    void closeBooks();
+
     Prompts &m_prompts;
     Clock &m_clock;
     Shell &m_shell;
     QString m_folder;
+    std::unique_ptr<Database> m_db;
     std::unique_ptr<LoginWindow> m_login;
+    std::unique_ptr<MainWindow> m_main;
     bool m_finished = false;
 };

@@ -16,7 +16,7 @@ constexpr int RemarkLength = 50; // what y_x holds
 
 } // namespace
 
-BudgetEditor::BudgetEditor(AppContext &context, QWidget *parent)
+BudgetEditor::BudgetEditor(const AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context),
       m_categories(std::make_shared<LookupList>(
           context.db, QStringLiteral("select id,f_name as 项目名称 from s_fenlei "
@@ -88,14 +88,14 @@ bool BudgetEditor::writePending() {
         return true;
     const BatchTableModel::SaveResult result = m_model.save();
     if (!result.ok)
-        m_context.prompts.inform(Questions::Caption,
+        m_context.prompts.inform(Captions::system(),
                                  QStringLiteral("预算没有保存：") + result.engineText,
                                  Prompts::Icon::Error);
     return result.ok;
 }
 
 void BudgetEditor::refuse(const QString &message) {
-    m_context.prompts.inform(Questions::Caption, message, Prompts::Icon::Error);
+    m_context.prompts.inform(Captions::system(), message, Prompts::Icon::Error);
 }
 
 void BudgetEditor::hideEvent(QHideEvent *event) {

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <memory>
 
-struct AppContext;
+#include "core/app_context.h"
 class DataGrid;
 class LookupList;
 class TextCellDelegate;
@@ -17,7 +17,7 @@ class BudgetEditor : public QWidget {
     Q_OBJECT
 
 public:
-    explicit BudgetEditor(AppContext &context, QWidget *parent = nullptr);
+    explicit BudgetEditor(const AppContext &context, QWidget *parent = nullptr);
 
     // Writes what is still pending, then reads the rows and the category names afresh.
     // Throws DbError.
@@ -35,7 +35,7 @@ private:
     void configureGrid();
     void refuse(const QString &message);
 
-    AppContext &m_context;
+    AppContext m_context;
     std::shared_ptr<LookupList> m_categories;
     BatchTableModel m_model;
     DataGrid *m_grid;

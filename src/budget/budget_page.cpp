@@ -1,3 +1,4 @@
+#include "core/services.h"
 #include "budget/budget_page.h"
 
 #include "core/app_context.h"
@@ -13,7 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-BudgetPage::BudgetPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+BudgetPage::BudgetPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("budgetPage"));
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("budgetTabs"));
@@ -76,7 +77,8 @@ QWidget *BudgetPage::buildComparisonTab() {
     return tab;
 }
 
-void BudgetPage::enter(const QDate &today) {
+void BudgetPage::enter() {
+    const QDate today = m_context.clock.today();
     m_month->preset(today.month());
     // This year, even when the box's years end before it.
     m_year->preset(today.year());

@@ -3,7 +3,9 @@
 #include <QDate>
 #include <QWidget>
 
-struct AppContext;
+#include "widgets/page.h"
+
+#include "core/app_context.h"
 class BudgetComparisonModel;
 class BudgetEditor;
 class DataGrid;
@@ -12,21 +14,21 @@ class QTabWidget;
 
 // 预算设定: a month's spending per top-level expense category beside its budget
 // (预算查询), and the budget amounts themselves (预算定制).
-class BudgetPage : public QWidget {
+class BudgetPage : public QWidget, public Page {
     Q_OBJECT
 
 public:
-    explicit BudgetPage(AppContext &context, QWidget *parent = nullptr);
+    explicit BudgetPage(const AppContext &context, QWidget *parent = nullptr);
 
     // Opens on today's month, compared at once; the tab last open stays open.
-    void enter(const QDate &today);
+    void enter() override;
     // Compares the month the year and month boxes show.
     void refresh();
 
 private:
     QWidget *buildComparisonTab();
 
-    AppContext &m_context;
+    AppContext m_context;
     QTabWidget *m_tabs;
     PresetSpinBox *m_year = nullptr;
     PresetSpinBox *m_month = nullptr;

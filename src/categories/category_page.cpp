@@ -22,7 +22,7 @@ constexpr int NameLength = 50; // what the name column holds
 
 } // namespace
 
-CategoryPage::CategoryPage(AppContext &context, QWidget *parent)
+CategoryPage::CategoryPage(const AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context), m_lists(context.db) {
     setObjectName(QStringLiteral("Panel7"));
 
@@ -115,9 +115,9 @@ void CategoryPage::configureGrids() {
     }
 }
 
-void CategoryPage::enter(QChar kind) {
+void CategoryPage::enter() {
     CleanCategories(m_context.db);
-    m_lists.setKind(kind);
+    m_lists.setKind(m_nextKind);
     reopen();
 }
 
@@ -170,7 +170,7 @@ void CategoryPage::save(Side side) {
         // offending one and save again.
         saved = !hasUnfilledNewRow(model) && model.save().ok;
         if (!saved)
-            m_context.prompts.inform(QStringLiteral("Tallybee"),
+            m_context.prompts.inform(Captions::application(),
                                      QStringLiteral("错误！不能有空行和重复的项目名称。"),
                                      Prompts::Icon::None);
     } else {
@@ -207,7 +207,7 @@ void CategoryPage::deleteTopLevel() {
         return;
     const QVariant id = m_lists.topIdAt(row);
     if (CategoryStore::isDefault(id)) {
-        m_context.prompts.inform(Questions::Caption, QStringLiteral("对不起，系统默认项，不能删除"),
+        m_context.prompts.inform(Captions::system(), QStringLiteral("对不起，系统默认项，不能删除"),
                                  Prompts::Icon::Error);
         return;
     }

@@ -1,23 +1,25 @@
 #pragma once
 
 #include "ledger/category_lists.h"
+#include "widgets/page.h"
 
 #include <QWidget>
 
-struct AppContext;
+#include "core/app_context.h"
 class DataGrid;
 class TextCellDelegate;
 
 // 类别管理: the top-level categories of one kind on the left, the sub-categories of the
 // current one on the right, each list edited in place and saved on its own.
-class CategoryPage : public QWidget {
+class CategoryPage : public QWidget, public Page {
     Q_OBJECT
 
 public:
-    explicit CategoryPage(AppContext &context, QWidget *parent = nullptr);
+    explicit CategoryPage(const AppContext &context, QWidget *parent = nullptr);
 
-    // Shows the categories of one kind: 'S' income, 'Z' expense.
-    void enter(QChar kind);
+    // The kind the next enter() shows.
+    void setKind(EntryKind kind) { m_nextKind = kind; }
+    void enter() override;
 
 private:
     enum class Side { TopLevel, SubCategories };
@@ -34,11 +36,12 @@ private:
     void deleteTopLevel();
     void deleteSubCategory();
 
-    AppContext &m_context;
+    AppContext m_context;
     CategoryLists m_lists;
     DataGrid *m_topGrid = nullptr;
     DataGrid *m_subGrid = nullptr;
     TextCellDelegate *m_topName = nullptr;
     TextCellDelegate *m_subName = nullptr;
+    EntryKind m_nextKind = EntryKind::Expense;
     bool m_quiet = false; // moving the current row from code, not by the user
 };

@@ -6,12 +6,15 @@ class Database;
 class Prompts;
 class Clock;
 class Shell;
+class ProgramControl;
 
-// What every page works with: the one database connection and the services.
+// What every page works with: the one database connection, the services and the
+// program. Pages keep a copy; everything it refers to outlives the main window.
 struct AppContext {
     Database &db;
     Prompts &prompts;
     Clock &clock;
     Shell &shell;
+    ProgramControl &program;
     QString folder; // the program's folder: fmy.dll, the skin library
 };

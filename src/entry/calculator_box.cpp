@@ -1,5 +1,7 @@
 #include "entry/calculator_box.h"
 
+#include "core/captions.h"
+
 #include "core/services.h"
 
 #include <QFontMetrics>
@@ -155,7 +157,7 @@ void CalculatorBox::closeBox() {
 void CalculatorBox::apply(const Calculator::Outcome &outcome) {
     // A plain notice without a caption of its own carries the program's title.
     if (outcome.message != Calculator::Message::None)
-        m_prompts.inform(QStringLiteral("Tallybee"), Calculator::messageText(outcome.message),
+        m_prompts.inform(Captions::application(), Calculator::messageText(outcome.message),
                          Prompts::Icon::None);
     if (outcome.amount)
         m_amountEdit->setText(*outcome.amount);

@@ -56,8 +56,8 @@ EntryInfoBox::EntryInfoBox(QWidget *parent) : QGroupBox(parent) {
                              red + QStringLiteral(" font-weight: bold;"));
 }
 
-void EntryInfoBox::setKind(QChar kind) {
-    const bool income = kind == QLatin1Char('S');
+void EntryInfoBox::setKind(EntryKind kind) {
+    const bool income = kind == EntryKind::Income;
     setTitle(income ? QStringLiteral("本月比上月增长") : QStringLiteral("预算信息"));
     m_title->setText(income ? QStringLiteral("收入增长") : QString());
     m_firstLabel->setText(income ? QStringLiteral("本月收入") : QStringLiteral("本月预算金额"));

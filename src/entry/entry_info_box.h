@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/entry_kind.h"
 #include "ledger/entry_queries.h"
 
 #include <QGroupBox>
@@ -15,7 +16,7 @@ public:
     explicit EntryInfoBox(QWidget *parent = nullptr);
 
     // The captions for a kind; the figures are emptied.
-    void setKind(QChar kind);
+    void setKind(EntryKind kind);
     void showBudget(const EntryQueries::BudgetInfo &info);
     void showIncome(const EntryQueries::IncomeInfo &info);
 

@@ -1,3 +1,4 @@
+#include "core/services.h"
 #include "entry/entry_page.h"
 
 #include "entry/amount_filter.h"
@@ -53,7 +54,7 @@ QDateEdit *addDatePicker(QWidget *parent, const char *name) {
 
 } // namespace
 
-EntryPage::EntryPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+EntryPage::EntryPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("Panel3"));
     resize(765, 511);
 
@@ -234,19 +235,11 @@ bool EntryPage::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void EntryPage::setAddMode() {
+void EntryPage::setUp() {
     m_mode = Mode::Add;
-}
-
-void EntryPage::setInitialDates(const QDate &today) {
+    const QDate today = m_context.clock.today();
     setQueryDateQuietly(today);
     setEntryDateQuietly(today);
-}
-
-void EntryPage::alignAmountRight() {
     m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-}
-
-void EntryPage::resetCalculator() {
     m_calculator->reset();
 }

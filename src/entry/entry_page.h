@@ -1,13 +1,15 @@
 #pragma once
 
 #include "ledger/entry_checks.h"
+#include "widgets/page.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
-struct AppContext;
+#include "core/app_context.h"
 class CalculatorBox;
 class CategoryListBox;
 class DataGrid;
@@ -22,29 +24,26 @@ class QPushButton;
 class RecentDaysChart;
 class RowsModel;
 
-// 收支录入: one page for expense ('Z') and income ('S') entries. The user fills the
+// 收支录入: one page for expense and income entries. The user fills the
 // fields and saves; the day's entries of the kind are listed underneath, and a click on
 // one loads it for editing.
-class EntryPage : public QWidget {
+class EntryPage : public QWidget, public Page {
     Q_OBJECT
 public:
     enum class Mode { Add, Edit };
 
-    explicit EntryPage(AppContext &context, QWidget *parent = nullptr);
+    explicit EntryPage(const AppContext &context, QWidget *parent = nullptr);
     ~EntryPage() override;
 
-    // The main window's creation steps.
-    void setAddMode();
-    void setInitialDates(const QDate &today);
-    void alignAmountRight();
-    void resetCalculator();
-    // "支 出" ('Z') and "收 入" ('S') bring the page to the front and call this.
-    void enter(QChar kind);
+    // The main window's creation steps: add mode, both dates today, the amount aligned
+    // right, the calculator reset.
+    void setUp() override;
+    // The kind the next enter() shows ("支 出" and "收 入" share this page).
+    void setKind(EntryKind kind) { m_nextKind = kind; }
+    void enter() override;
 
-    QChar kind() const { return m_kind; }
+    std::optional<EntryKind> kind() const { return m_kind; }
     Mode mode() const { return m_mode; }
-    // The id of the day-list row last clicked, "0" when none.
-    QString editId() const { return m_editId; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -77,10 +76,11 @@ private:
     void setEntryDateQuietly(const QDate &date);
     void setQueryDateQuietly(const QDate &date);
 
-    AppContext &m_context;
-    QChar m_kind;
+    AppContext m_context;
+    EntryKind m_nextKind = EntryKind::Expense;
+    std::optional<EntryKind> m_kind; // none until first entered
     Mode m_mode = Mode::Add;
-    QString m_editId = QStringLiteral("0");
+    std::optional<qint64> m_editId; // the day-list row last clicked
 
     QWidget *m_top = nullptr;
     QPushButton *m_addButton = nullptr;

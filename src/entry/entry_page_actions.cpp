@@ -32,24 +32,25 @@ void reloadOneUp(QComboBox *selector, const LookupList &list) {
 
 } // namespace
 
-void EntryPage::enter(QChar kind) {
+void EntryPage::enter() {
+    const EntryKind kind = m_nextKind;
     // An edit begun on the other kind's page would file that entry under a category
     // of this kind while it keeps its own kind: entering the other page ends it.
-    if (!m_kind.isNull() && kind != m_kind)
+    if (m_kind && kind != *m_kind)
         endEdit();
     m_kind = kind;
     m_category->clear();
     m_categoryList->hide();
 
     m_info->setKind(kind);
-    m_payerLabel->setText(kind == QLatin1Char('S') ? QStringLiteral("收款人")
+    m_payerLabel->setText(kind == EntryKind::Income ? QStringLiteral("收款人")
                                                    : QStringLiteral("付款人"));
 
-    if (kind == QLatin1Char('Z')) {
+    if (kind == EntryKind::Expense) {
         try {
             m_categoryList->setTopCategories(EntryQueries::topCategories(m_context.db, kind));
         } catch (const DbError &) {
-            m_context.prompts.inform(Questions::Caption, QStringLiteral("错误"),
+            m_context.prompts.inform(Captions::system(), QStringLiteral("错误"),
                                      Prompts::Icon::Error);
         }
     } else {
@@ -68,7 +69,7 @@ void EntryPage::reloadSelectors() {
 }
 
 void EntryPage::queryDayList() {
-    m_dayRows->setRows(EntryQueries::dayList(m_context.db, m_kind, m_queryDate->date()));
+    m_dayRows->setRows(EntryQueries::dayList(m_context.db, *m_kind, m_queryDate->date()));
     const int amount = m_dayList->column(QStringLiteral("金额"));
     m_dayList->setColumnFormat(amount, ColumnFormat::YuanPicture);
     m_dayList->setColumnFormat(m_dayList->column(QStringLiteral("时间")), ColumnFormat::Date);
@@ -122,46 +123,46 @@ void EntryPage::save() {
     form.remark = m_remark->text();
     form.day = m_entryDate->date();
 
-    const auto checked = checkEntry(m_context.db, m_kind, form);
+    const auto checked = checkEntry(m_context.db, *m_kind, form);
     if (const auto *refusal = std::get_if<EntryRefusal>(&checked)) {
-        m_context.prompts.inform(Questions::Caption, refusal->message, Prompts::Icon::Error);
+        m_context.prompts.inform(Captions::system(), refusal->message, Prompts::Icon::Error);
         focusField(refusal->field);
         return;
     }
     const auto &values = std::get<EntryQueries::EntryValues>(checked);
     if (m_mode == Mode::Add) {
-        EntryQueries::insertEntry(m_context.db, m_kind, values);
-    } else if (EntryQueries::updateEntry(m_context.db, m_editId.toLongLong(), values) == 0) {
+        EntryQueries::insertEntry(m_context.db, *m_kind, values);
+    } else if (EntryQueries::updateEntry(m_context.db, m_editId.value_or(0), values) == 0) {
         // The entry went away meanwhile (its category was deleted and the entries tidied).
         // Saying "saved" would lose what the user typed; keep it for a fresh save instead.
         endEdit();
         m_context.prompts.inform(
-            Questions::Caption,
+            Captions::system(),
             QStringLiteral("对不起，要修改的记录已不存在，再次保存将作为新记录保存"),
             Prompts::Icon::Error);
         queryDayList();
         return;
     }
-    m_context.prompts.inform(Questions::Caption, QStringLiteral("保存成功"), Prompts::Icon::None);
+    m_context.prompts.inform(Captions::system(), QStringLiteral("保存成功"), Prompts::Icon::None);
     queryDayList();
     add();
 }
 
 void EntryPage::remove() {
-    if (m_editId == QLatin1String("0")) {
-        m_context.prompts.inform(Questions::Caption, QStringLiteral("对不起，请先选择要删除的记录"),
+    if (!m_editId) {
+        m_context.prompts.inform(Captions::system(), QStringLiteral("对不起，请先选择要删除的记录"),
                                  Prompts::Icon::Error);
         return;
     }
     if (!Questions::confirmDelete(m_context.prompts))
         return;
-    EntryQueries::deleteEntry(m_context.db, m_editId.toLongLong());
+    EntryQueries::deleteEntry(m_context.db, *m_editId);
     queryDayList();
     endEdit();
 }
 
 void EntryPage::endEdit() {
-    m_editId = QStringLiteral("0");
+    m_editId.reset();
     m_mode = Mode::Add;
 }
 
@@ -192,26 +193,26 @@ void EntryPage::entryDateChanged(const QDate &date) {
 
 void EntryPage::categoryTextChanged(const QString &text) {
     m_categoryList->show();
-    m_categoryList->showRows(EntryQueries::searchCategories(m_context.db, m_kind, text));
+    m_categoryList->showRows(EntryQueries::searchCategories(m_context.db, *m_kind, text));
 }
 
 void EntryPage::categoryFieldClicked() {
     m_categoryList->show();
-    m_categoryList->showRows(EntryQueries::categoriesOfKind(m_context.db, m_kind));
+    m_categoryList->showRows(EntryQueries::categoriesOfKind(m_context.db, *m_kind));
 }
 
 void EntryPage::topCategoryChosen(qint64 id) {
-    m_categoryList->showRows(EntryQueries::categoriesUnder(m_context.db, m_kind, id));
+    m_categoryList->showRows(EntryQueries::categoriesUnder(m_context.db, *m_kind, id));
 }
 
 void EntryPage::categoryPicked(const QString &name, const QVariant &topId) {
     // Nothing here is worth an error box: the figures are a convenience.
     try {
-        if (m_kind == QLatin1Char('Z'))
+        if (m_kind == EntryKind::Expense)
             m_info->showBudget(
                 EntryQueries::budgetInfo(m_context.db, topId.toLongLong(), m_entryDate->date()));
         else
-            m_info->showIncome(EntryQueries::incomeInfo(m_context.db, m_kind, m_entryDate->date()));
+            m_info->showIncome(EntryQueries::incomeInfo(m_context.db, *m_kind, m_entryDate->date()));
         m_category->setText(name);
     } catch (const DbError &) {
     }
@@ -223,7 +224,8 @@ void EntryPage::dayRowClicked(int row) {
         return;
     m_categoryList->hide();
     m_mode = Mode::Edit;
-    m_editId = m_dayRows->value(row, QStringLiteral("编号")).toString();
+    const QVariant id = m_dayRows->value(row, QStringLiteral("编号"));
+    m_editId = id.isNull() ? std::nullopt : std::optional<qint64>(id.toLongLong());
 
     const QString stored = m_dayRows->value(row, QStringLiteral("时间")).toString();
     if (const auto moment = Dates::parse(stored))

@@ -2,6 +2,7 @@
 
 #include "ledger/account_totals.h"
 #include "ledger/batch_table_model.h"
+#include "store/books_notifier.h"
 #include "store/database.h"
 
 #include <QSqlQuery>
@@ -61,6 +62,7 @@ void deleteAccount(Database &db, qint64 accountId) {
     db.exec(QStringLiteral("delete from z_zhanghu where id=:id"), {{"id", accountId}});
     RecalcAccountTotals(db);
     transaction.commit();
+    db.notifier().tableChanged(QStringLiteral("z_zhanghu"));
 }
 
 std::vector<AccountFigures> readFigures(Database &db) {

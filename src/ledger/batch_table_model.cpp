@@ -1,5 +1,6 @@
 #include "ledger/batch_table_model.h"
 
+#include "store/books_notifier.h"
 #include "store/dates.h"
 #include "store/money.h"
 
@@ -359,7 +360,8 @@ bool BatchTableModel::hasPendingChanges() const {
 }
 
 BatchTableModel::SaveResult BatchTableModel::save(const std::function<void()> &beforeCommit) {
-    if (!hasPendingChanges() && !beforeCommit)
+    const bool rowsChanged = hasPendingChanges();
+    if (!rowsChanged && !beforeCommit)
         return {};
     if (m_table.isEmpty())
         return {false, -1, QStringLiteral("no table to save to")};
@@ -454,6 +456,8 @@ BatchTableModel::SaveResult BatchTableModel::save(const std::function<void()> &b
             row.original = row.values;
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    if (rowsChanged)
+        m_db.notifier().tableChanged(m_table);
     return {};
 }
 

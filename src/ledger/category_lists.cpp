@@ -32,7 +32,7 @@ bool hasUnfilledNewRow(const BatchTableModel &list) {
     return false;
 }
 
-void CategoryLists::setKind(QChar kind) {
+void CategoryLists::setKind(EntryKind kind) {
     m_kind = kind;
 }
 
@@ -43,7 +43,7 @@ QVariant CategoryLists::topIdAt(int row) const {
 }
 
 void CategoryLists::loadTopLevel() {
-    m_top.setParams({{"fenlei", QString(m_kind)}});
+    m_top.setParams({{"fenlei", entryKindLetter(m_kind)}});
     m_top.load();
 }
 
@@ -58,7 +58,7 @@ void CategoryLists::fillTopLevelKeys(int row) {
     if (!m_top.isNew(row))
         return;
     // f_id is left to the column's default, 0: a top-level row.
-    m_top.setValue(row, QStringLiteral("f_class"), QString(m_kind));
+    m_top.setValue(row, QStringLiteral("f_class"), entryKindLetter(m_kind));
 }
 
 void CategoryLists::fillSubCategoryKeys(int row) {
@@ -68,7 +68,7 @@ void CategoryLists::fillSubCategoryKeys(int row) {
     if (!m_sub.isNew(row) || m_topId.isNull())
         return;
     m_sub.setValue(row, QStringLiteral("f_id"), m_topId);
-    m_sub.setValue(row, QStringLiteral("f_class"), QString(m_kind));
+    m_sub.setValue(row, QStringLiteral("f_class"), entryKindLetter(m_kind));
 }
 
 void CategoryLists::subCategoryNameTyped(int row, const QString &name) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/entry_kind.h"
 #include "ledger/batch_table_model.h"
 
 #include <QChar>
@@ -21,8 +22,8 @@ public:
     BatchTableModel &topLevel() { return m_top; }
     BatchTableModel &subCategories() { return m_sub; }
 
-    QChar kind() const { return m_kind; }
-    void setKind(QChar kind);
+    EntryKind kind() const { return m_kind; }
+    void setKind(EntryKind kind);
 
     // NULL while there is no top-level row, or the current one is not saved yet.
     QVariant currentTopId() const { return m_topId; }
@@ -48,7 +49,7 @@ public:
     void subCategoryNameEditAbandoned(int row);
 
 private:
-    QChar m_kind = QLatin1Char('Z');
+    EntryKind m_kind = EntryKind::Expense;
     QVariant m_topId;
     int m_editedRow = -1;
     QVariant m_codeBeforeEdit;

@@ -2,7 +2,7 @@
 
 #include "store/database.h"
 
-std::variant<EntryRefusal, EntryQueries::EntryValues> checkEntry(Database &db, QChar kind,
+std::variant<EntryRefusal, EntryQueries::EntryValues> checkEntry(Database &db, EntryKind kind,
                                                                  const EntryForm &form) {
     const QString retypeCategory = QStringLiteral("对不起，请重新输入项目");
     if (form.payer.isEmpty())

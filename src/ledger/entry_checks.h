@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/entry_kind.h"
 #include "ledger/entry_queries.h"
 
 #include <QChar>
@@ -31,5 +32,5 @@ struct EntryRefusal {
 
 // Checks the fields in the order the user is told about them, and gives either the
 // first refusal or the values to store.
-std::variant<EntryRefusal, EntryQueries::EntryValues> checkEntry(Database &db, QChar kind,
+std::variant<EntryRefusal, EntryQueries::EntryValues> checkEntry(Database &db, EntryKind kind,
                                                                  const EntryForm &form);

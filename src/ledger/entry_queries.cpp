@@ -24,10 +24,6 @@ QueryRows readRows(QSqlQuery query) {
     return result;
 }
 
-QString kindText(QChar kind) {
-    return QString(kind);
-}
-
 // An empty remark is stored as empty text, as typed, not as NULL.
 QString remarkText(const QString &remark) {
     return remark.isNull() ? QStringLiteral("") : remark;
@@ -38,12 +34,12 @@ const QString CategoryColumns =
 
 } // namespace
 
-QueryRows dayList(Database &db, QChar kind, const QDate &day) {
+QueryRows dayList(Database &db, EntryKind kind, const QDate &day) {
     return readRows(db.select(
         QStringLiteral("select id as 编号, s_date as 时间, f_name as 项目, sys_name as 收付款人,"
                        " s_jine as 金额, z_name as 账户, s_other as 备注"
                        " from s_z_all where f_class = :kind and s_date = :day order by id"),
-        {{"kind", kindText(kind)}, {"day", day}}));
+        {{"kind", kind}, {"day", day}}));
 }
 
 QString containsPattern(const QString &text) {
@@ -57,41 +53,41 @@ QString containsPattern(const QString &text) {
     return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
-QueryRows searchCategories(Database &db, QChar kind, const QString &text) {
+QueryRows searchCategories(Database &db, EntryKind kind, const QString &text) {
     // || gives NULL when the quick code is NULL, so such a category is not found.
     return readRows(db.select(CategoryColumns +
                                   QStringLiteral("where f_id <> 0 and f_class = :kind"
                                                  " and f_name || f_pinyin like :pattern escape '\\'"
                                                  " order by id"),
-                              {{"kind", kindText(kind)}, {"pattern", containsPattern(text)}}));
+                              {{"kind", kind}, {"pattern", containsPattern(text)}}));
 }
 
-QueryRows categoriesOfKind(Database &db, QChar kind) {
+QueryRows categoriesOfKind(Database &db, EntryKind kind) {
     return readRows(db.select(CategoryColumns +
                                   QStringLiteral("where f_id <> 0 and f_class = :kind order by id"),
-                              {{"kind", kindText(kind)}}));
+                              {{"kind", kind}}));
 }
 
-QueryRows categoriesUnder(Database &db, QChar kind, qint64 topId) {
+QueryRows categoriesUnder(Database &db, EntryKind kind, qint64 topId) {
     return readRows(db.select(
         CategoryColumns + QStringLiteral("where f_class = :kind and f_id = :top order by id"),
-        {{"kind", kindText(kind)}, {"top", topId}}));
+        {{"kind", kind}, {"top", topId}}));
 }
 
-QueryRows topCategories(Database &db, QChar kind) {
+QueryRows topCategories(Database &db, EntryKind kind) {
     return readRows(db.select(
         QStringLiteral("select id, f_name from s_fenlei where f_id = 0 and f_class = :sorz"
                        " order by id"),
-        {{"sorz", kindText(kind)}}));
+        {{"sorz", kind}}));
 }
 
-std::vector<DayTotal> recentDays(Database &db, QChar kind) {
+std::vector<DayTotal> recentDays(Database &db, EntryKind kind) {
     // The entries view only adds names to s_shouru's rows; the table alone gives the
     // same sums and walks the day index backwards.
     QSqlQuery q = db.select(QStringLiteral("select sum(s_jine) as aaa, s_date from s_shouru"
                                            " where f_class = :fenlei group by s_date"
                                            " order by s_date desc limit 7"),
-                            {{"fenlei", kindText(kind)}});
+                            {{"fenlei", kind}});
     std::vector<DayTotal> days;
     while (q.next()) {
         const auto moment = Dates::parse(q.value(1).toString());
@@ -123,7 +119,7 @@ BudgetInfo budgetInfo(Database &db, qint64 topId, const QDate &day) {
     return info;
 }
 
-IncomeInfo incomeInfo(Database &db, QChar kind, const QDate &day) {
+IncomeInfo incomeInfo(Database &db, EntryKind kind, const QDate &day) {
     const QString sum =
         QStringLiteral("select sum(s_jine) as a from s_shouru"
                        " where f_class = :kind and s_date between :first and :last");
@@ -131,22 +127,22 @@ IncomeInfo incomeInfo(Database &db, QChar kind, const QDate &day) {
     IncomeInfo info;
     info.lastMonth = Money::fromColumn(db.scalar(
         sum,
-        {{"kind", kindText(kind)}, {"first", previous}, {"last", Dates::lastOfMonth(previous)}}));
+        {{"kind", kind}, {"first", previous}, {"last", Dates::lastOfMonth(previous)}}));
     info.thisMonth = Money::fromColumn(db.scalar(
-        sum, {{"kind", kindText(kind)}, {"first", Dates::firstOfMonth(day)}, {"last", day}}));
+        sum, {{"kind", kind}, {"first", Dates::firstOfMonth(day)}, {"last", day}}));
     return info;
 }
 
-std::optional<qint64> subCategoryId(Database &db, QChar kind, const QString &name) {
+std::optional<qint64> subCategoryId(Database &db, EntryKind kind, const QString &name) {
     const QVariant id = db.scalar(QStringLiteral("select id from s_fenlei where f_name = :name"
                                                  " and f_class = :kind and f_id <> 0 order by id"),
-                                  {{"name", name}, {"kind", kindText(kind)}});
+                                  {{"name", name}, {"kind", kind}});
     if (!id.isValid() || id.isNull())
         return std::nullopt;
     return id.toLongLong();
 }
 
-qint64 insertEntry(Database &db, QChar kind, const EntryValues &v) {
+qint64 insertEntry(Database &db, EntryKind kind, const EntryValues &v) {
     db.exec(QStringLiteral("insert into s_shouru (f_fenleiid, s_jine, s_userid, s_other,"
                            " s_zhanghuid, s_date, f_class)"
                            " values (:category, :amount, :payer, :remark, :account, :day, :kind)"),
@@ -156,7 +152,7 @@ qint64 insertEntry(Database &db, QChar kind, const EntryValues &v) {
              {"remark", remarkText(v.remark)},
              {"account", v.accountId},
              {"day", v.day},
-             {"kind", kindText(kind)}});
+             {"kind", kind}});
     return db.scalar(QStringLiteral("select last_insert_rowid()")).toLongLong();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/entry_kind.h"
 #include "store/money.h"
 
 #include <QChar>
@@ -21,22 +22,22 @@ struct QueryRows {
 };
 
 // Everything the entry page asks of the database. No widgets here, so the tests and
-// the bench run exactly what the page runs. `kind` is 'S' (income) or 'Z' (expense).
+// the bench run exactly what the page runs. 
 namespace EntryQueries {
 
 // One day's entries of a kind, in the order they were made:
 // 编号 时间 项目 收付款人 金额 账户 备注.
-QueryRows dayList(Database &db, QChar kind, const QDate &day);
+QueryRows dayList(Database &db, EntryKind kind, const QDate &day);
 
 // Sub-categories of a kind whose name followed directly by its quick code contains
 // `text` (a category without a quick code is not found): 项目 助记码 f_id.
-QueryRows searchCategories(Database &db, QChar kind, const QString &text);
+QueryRows searchCategories(Database &db, EntryKind kind, const QString &text);
 // Every sub-category of a kind, quick code or not.
-QueryRows categoriesOfKind(Database &db, QChar kind);
+QueryRows categoriesOfKind(Database &db, EntryKind kind);
 // The sub-categories under one top-level category.
-QueryRows categoriesUnder(Database &db, QChar kind, qint64 topId);
+QueryRows categoriesUnder(Database &db, EntryKind kind, qint64 topId);
 // id, f_name of the top-level categories of a kind.
-QueryRows topCategories(Database &db, QChar kind);
+QueryRows topCategories(Database &db, EntryKind kind);
 
 // "%text%" for LIKE ... ESCAPE '\', with %, _ and \ in the text taken literally.
 QString containsPattern(const QString &text);
@@ -46,7 +47,7 @@ struct DayTotal {
     Money amount;
 };
 // The totals of the last seven days that have entries of a kind, oldest first.
-std::vector<DayTotal> recentDays(Database &db, QChar kind);
+std::vector<DayTotal> recentDays(Database &db, EntryKind kind);
 
 // The information box of the expense page for a top-level category, in the month of `day`.
 struct BudgetInfo {
@@ -62,12 +63,12 @@ struct IncomeInfo {
     std::optional<Money> thisMonth;
     std::optional<Money> lastMonth;
 };
-IncomeInfo incomeInfo(Database &db, QChar kind, const QDate &day);
+IncomeInfo incomeInfo(Database &db, EntryKind kind, const QDate &day);
 
 // The id of the sub-category of this kind with this name (ignoring ASCII case, as
 // names are unique that way). A top-level name, or one of the other kind, gives none:
 // an entry filed there would be missing from the category report and the budget.
-std::optional<qint64> subCategoryId(Database &db, QChar kind, const QString &name);
+std::optional<qint64> subCategoryId(Database &db, EntryKind kind, const QString &name);
 
 struct EntryValues {
     qint64 categoryId = 0;
@@ -78,7 +79,7 @@ struct EntryValues {
     QDate day;
 };
 // Gives the new entry's id.
-qint64 insertEntry(Database &db, QChar kind, const EntryValues &values);
+qint64 insertEntry(Database &db, EntryKind kind, const EntryValues &values);
 // Leaves the entry's kind as it was; gives the number of rows changed (0 when the entry
 // is gone).
 int updateEntry(Database &db, qint64 id, const EntryValues &values);

@@ -29,7 +29,7 @@ QFont figureFont() {
 }
 } // namespace
 
-HomePage::HomePage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+HomePage::HomePage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("homePage"));
     buildSignature();
 
@@ -57,12 +57,6 @@ HomePage::HomePage(AppContext &context, QWidget *parent) : QWidget(parent), m_co
 
     // Laid over the page, hidden until "编辑".
     m_editor->raise();
-}
-
-void HomePage::setNavigationHooks(std::function<void()> clearHighlight,
-                                  std::function<void()> front) {
-    m_clearHighlight = std::move(clearHighlight);
-    m_front = std::move(front);
 }
 
 void HomePage::buildSignature() {
@@ -162,14 +156,10 @@ void HomePage::fillRanking(QChartView *view, const std::vector<std::pair<QString
     series->attachAxis(values);
 }
 
-void HomePage::refresh() {
-    if (m_clearHighlight)
-        m_clearHighlight();
+void HomePage::enter() {
     m_signature->setText(
         m_context.db.scalar(QStringLiteral("select daytxt from sys_sys")).toString());
     m_signatureEdit->setText(m_signature->text());
-    if (m_front)
-        m_front();
 
     const HomeSummary s = computeHomeSummary(m_context.db, m_context.clock.today());
     m_funds->setText(figureText(s.funds));

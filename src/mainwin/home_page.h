@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_context.h"
+#include "widgets/page.h"
 
 #include <QWidget>
 #include <functional>
@@ -14,16 +15,13 @@ class QChartView;
 class Money;
 
 // The home page: this household's money at a glance, and the personal signature.
-class HomePage : public QWidget {
+class HomePage : public QWidget, public Page {
     Q_OBJECT
 public:
-    HomePage(AppContext &context, QWidget *parent = nullptr);
-
-    // The navigation bar's clear-highlight and the page stack's bring-to-front.
-    void setNavigationHooks(std::function<void()> clearHighlight, std::function<void()> front);
+    HomePage(const AppContext &context, QWidget *parent = nullptr);
 
     // Reads everything afresh, recomputing the account totals first.
-    void refresh();
+    void enter() override;
 
 private:
     void buildSignature();
@@ -33,9 +31,7 @@ private:
                      const QColor &colour);
     void saveSignature();
 
-    AppContext &m_context;
-    std::function<void()> m_clearHighlight;
-    std::function<void()> m_front;
+    AppContext m_context;
 
     QLabel *m_signature = nullptr;
     QGroupBox *m_editor = nullptr;

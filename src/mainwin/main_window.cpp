@@ -15,9 +15,10 @@
 #include "reports/person_report_page.h"
 #include "core/services.h"
 #include "tools/settings_page.h"
-#include "mainwin/site_texts.h"
+#include "core/site_texts.h"
+#include "core/error_policy.h"
+#include "widgets/page.h"
 #include "reports/statement_page.h"
-#include "ledger/tidy.h"
 #include "tools/tools_page.h"
 #include "accounts/transfers_page.h"
 
@@ -48,7 +49,7 @@ constexpr LinkPlace Links[] = {
 };
 } // namespace
 
-MainWindow::MainWindow(AppContext context)
+MainWindow::MainWindow(const AppContext &context)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_context(context) {
@@ -65,23 +66,14 @@ MainWindow::MainWindow(AppContext context)
     connect(m_nav, &NavigationBar::itemClicked, this, &MainWindow::navigate);
     buildStatusBar();
     buildPages();
+    buildRoutes();
 
-    // Creation, in order: the statement's title line, add mode, the clock, the date
-    // pickers, the amount box, the home page, the calculator.
-    m_statement->addTitleLine(SiteTexts::PrintTitle + m_statement->kindText() +
-                              QStringLiteral("报表") + QStringLiteral("    ") + SiteTexts::Site);
-    m_entry->setAddMode();
+    // Creation: the clock, every page's starting values, then the home page in front.
     updateClock();
-    const QDate today = m_context.clock.today();
-    const QDate firstOfMonth = Dates::firstOfMonth(today);
-    m_entry->setInitialDates(today);
-    m_transfers->setPeriod(firstOfMonth, today);
-    m_journal->setPeriod(firstOfMonth, today);
-    m_categoryReport->setPeriod(firstOfMonth, today);
-    m_personReport->setPeriod(firstOfMonth, today);
-    m_entry->alignAmountRight();
+    for (int i = 0; i < m_stack->count(); ++i)
+        if (auto *page = dynamic_cast<Page *>(m_stack->widget(i)))
+            page->setUp();
     follow(Desktop);
-    m_entry->resetCalculator();
 
     m_clockTimer = new QTimer(this);
     m_clockTimer->setInterval(1000);
@@ -152,15 +144,11 @@ void MainWindow::buildPages() {
     m_stack->setGeometry(NavWidth, TopHeight, Width - NavWidth, PageHeight);
 
     m_home = new HomePage(m_context, m_stack);
-    m_home->setNavigationHooks([this] { m_nav->clearHighlight(); }, [this] { front(m_home); });
     m_entry = new EntryPage(m_context, m_stack);
     m_accounts = new AccountsPage(m_context, m_stack);
     m_categories = new CategoryPage(m_context, m_stack);
     m_loans = new LoansPage(m_context, m_stack);
     m_transfers = new TransfersPage(m_context, m_stack);
-    connect(m_accounts, &AccountsPage::accountsChanged, m_transfers,
-            &TransfersPage::reloadAccounts);
-    connect(m_accounts, &AccountsPage::accountsChanged, m_loans, &LoansPage::reloadAccounts);
     m_journal = new JournalPage(m_context, m_stack);
     m_categoryReport = new CategoryReportPage(m_context, m_stack);
     m_personReport = new PersonReportPage(m_context, m_stack);
@@ -174,142 +162,73 @@ void MainWindow::buildPages() {
         m_stack->addWidget(page);
 }
 
-void MainWindow::front(QWidget *page) {
-    m_stack->setCurrentWidget(page);
+void MainWindow::buildRoutes() {
+    using Nav = NavigationBar;
+    const auto item = [this](Nav::Item which, Page *page, std::function<void()> before = {}) {
+        m_itemRoutes[which] = {page, Highlight::Item, std::move(before)};
+    };
+    item(Nav::Expense, m_entry, [this] {
+        m_contact->setText(SiteTexts::ExpenseTip);
+        m_entry->setKind(EntryKind::Expense);
+    });
+    item(Nav::Income, m_entry, [this] { m_entry->setKind(EntryKind::Income); });
+    item(Nav::Accounts, m_accounts);
+    item(Nav::IncomeCategories, m_categories,
+         [this] { m_categories->setKind(EntryKind::Income); });
+    item(Nav::ExpenseCategories, m_categories,
+         [this] { m_categories->setKind(EntryKind::Expense); });
+    item(Nav::Loans, m_loans);
+    item(Nav::Transfers, m_transfers);
+    item(Nav::Journal, m_journal);
+    item(Nav::CategoryReport, m_categoryReport);
+    item(Nav::PersonReport, m_personReport);
+    item(Nav::Budget, m_budget);
+    item(Nav::Tools, m_tools);
+    item(Nav::Settings, m_settings);
+
+    m_linkRoutes[Desktop] = {m_home, Highlight::Clear, {}};
+    m_linkRoutes[Diary] = {m_tools, Highlight::Clear,
+                           [this] { m_tools->chooseTab(ToolsPage::Tab::Diary); }};
+    m_linkRoutes[Calendar] = {m_tools, Highlight::Clear,
+                              [this] { m_tools->chooseTab(ToolsPage::Tab::Calendar); }};
+    m_linkRoutes[Print] = {m_statement, Highlight::Keep, {}};
+    m_linkRoutes[Help] = {nullptr, Highlight::Keep,
+                          [this] { m_context.shell.openUrl(SiteTexts::helpUrl()); }};
+    m_linkRoutes[Exit] = {nullptr, Highlight::Keep, [this] { close(); }};
 }
 
-void MainWindow::highlightMain(NavigationBar::Item item) {
-    m_nav->highlight(item);
+Page *MainWindow::currentPage() const {
+    return dynamic_cast<Page *>(m_stack->currentWidget());
+}
+
+void MainWindow::go(const Route &route, NavigationBar::Item item) {
+    ErrorPolicy::run(m_context.prompts, [&] {
+        if (!route.page) {
+            route.before();
+            return;
+        }
+        // The page in front may hold changes the user wants to keep.
+        if (Page *current = currentPage(); current && !current->leave())
+            return;
+        if (route.highlight != Highlight::Keep)
+            m_nav->clearHighlight();
+        if (route.highlight == Highlight::Item)
+            m_nav->highlight(item);
+        m_stack->setCurrentWidget(dynamic_cast<QWidget *>(route.page));
+        if (route.before)
+            route.before();
+        route.page->enter();
+    });
 }
 
 void MainWindow::navigate(NavigationBar::Item item) {
-    using Nav = NavigationBar;
-    Database &db = m_context.db;
-    const QDate today = m_context.clock.today();
-    switch (item) {
-    case Nav::Expense:
-        m_nav->clearHighlight();
-        highlightMain(item);
-        m_contact->setText(SiteTexts::ExpenseTip);
-        front(m_entry);
-        m_entry->enter(QLatin1Char('Z'));
-        break;
-    case Nav::Income:
-        m_nav->clearHighlight();
-        highlightMain(item);
-        front(m_entry);
-        m_entry->enter(QLatin1Char('S'));
-        break;
-    case Nav::Accounts:
-        front(m_accounts);
-        CleanEntries(db);
-        m_nav->clearHighlight();
-        highlightMain(item);
-        m_accounts->enter();
-        break;
-    case Nav::IncomeCategories:
-        CleanCategories(db);
-        front(m_categories);
-        m_categories->enter(QLatin1Char('S'));
-        m_nav->clearHighlight();
-        m_nav->highlight(item);
-        break;
-    case Nav::ExpenseCategories:
-        front(m_categories);
-        CleanCategories(db);
-        m_categories->enter(QLatin1Char('Z'));
-        m_nav->clearHighlight();
-        m_nav->highlight(item);
-        break;
-    case Nav::Loans:
-        front(m_loans);
-        m_nav->clearHighlight();
-        m_nav->highlight(item);
-        // A failure while loading the list is swallowed; the page stays in front.
-        try {
-            m_loans->loadBorrowed();
-        } catch (const DbError &) {
-        }
-        break;
-    case Nav::Transfers:
-        m_nav->clearHighlight();
-        front(m_transfers);
-        m_nav->highlight(item);
-        m_transfers->query();
-        m_transfers->appendBlankRow();
-        break;
-    case Nav::Journal:
-        CleanEntries(db);
-        front(m_journal);
-        m_nav->clearHighlight();
-        m_nav->highlight(item);
-        break;
-    case Nav::CategoryReport:
-        front(m_categoryReport);
-        m_nav->clearHighlight();
-        m_nav->highlight(item);
-        break;
-    case Nav::PersonReport:
-        front(m_personReport);
-        m_nav->clearHighlight();
-        m_nav->highlight(item);
-        m_personReport->enter(today);
-        break;
-    case Nav::Tools:
-        front(m_tools);
-        m_nav->clearHighlight();
-        m_nav->highlight(item);
-        m_tools->refresh(m_context.clock.now());
-        break;
-    case Nav::Budget:
-        m_nav->clearHighlight();
-        front(m_budget);
-        m_budget->enter(today);
-        m_nav->highlight(item);
-        break;
-    case Nav::Settings:
-        // One guarded block: an error skips the rest and is swallowed.
-        try {
-            front(m_settings);
-            m_settings->reloadUsers();
-            m_nav->clearHighlight();
-            m_nav->highlight(item);
-        } catch (const DbError &) {
-        }
-        break;
-    case Nav::ItemCount:
-        break;
-    }
+    if (item >= 0 && item < NavigationBar::ItemCount)
+        go(m_itemRoutes[item], item);
 }
 
 void MainWindow::follow(Link link) {
-    switch (link) {
-    case Desktop:
-        m_home->refresh();
-        break;
-    case Diary:
-        front(m_tools);
-        m_nav->clearHighlight();
-        m_tools->showDiaryTab();
-        m_tools->refresh(m_context.clock.now());
-        break;
-    case Calendar:
-        front(m_tools);
-        m_tools->showCalendarTab();
-        m_nav->clearHighlight();
-        m_tools->refresh(m_context.clock.now());
-        break;
-    case Print:
-        front(m_statement);
-        m_statement->load();
-        break;
-    case Help:
-        m_context.shell.openUrl(SiteTexts::HelpUrl);
-        break;
-    case Exit:
-        close();
-        break;
-    }
+    if (link >= 0 && link < LinkCount)
+        go(m_linkRoutes[link], NavigationBar::ItemCount);
 }
 
 void MainWindow::updateClock() {
@@ -328,6 +247,10 @@ void MainWindow::showEvent(QShowEvent *event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
+    if (Page *current = currentPage(); current && !current->leave()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     emit closeRequested();
 }

@@ -4,11 +4,12 @@
 #include "mainwin/navigation_bar.h"
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QStackedWidget;
 class QTimer;
-class ClickableLabel;
+class Page;
 class HomePage;
 class EntryPage;
 class AccountsPage;
@@ -27,18 +28,19 @@ class StatementPage;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(AppContext context);
+    explicit MainWindow(const AppContext &context);
     ~MainWindow() override;
 
     // The top-bar links.
-    enum Link { Desktop, Diary, Calendar, Print, Help, Exit };
+    enum Link { Desktop, Diary, Calendar, Print, Help, Exit, LinkCount };
 
     void navigate(NavigationBar::Item item);
     void follow(Link link);
 
     NavigationBar *navigationBar() const { return m_nav; }
     QStackedWidget *pageStack() const { return m_stack; }
-    HomePage *homePage() const { return m_home; }
+    // The page in front.
+    Page *currentPage() const;
 
 signals:
     // The user closed the window: the program ends.
@@ -49,13 +51,21 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Where a navigation item or a top-bar link leads.
+    enum class Highlight { Clear, Item, Keep };
+    struct Route {
+        Page *page = nullptr; // none: the link only acts
+        Highlight highlight = Highlight::Clear;
+        std::function<void()> before; // steps of the main window before the page's own
+    };
+
     void buildTopBar();
     void buildStatusBar();
     void buildPages();
+    void buildRoutes();
+    void go(const Route &route, NavigationBar::Item item);
     void updateClock();
     void bannerClicked();
-    void front(QWidget *page);
-    void highlightMain(NavigationBar::Item item);
 
     AppContext m_context;
     NavigationBar *m_nav = nullptr;
@@ -79,4 +89,7 @@ private:
     BudgetPage *m_budget = nullptr;
     SettingsPage *m_settings = nullptr;
     StatementPage *m_statement = nullptr;
+
+    Route m_itemRoutes[NavigationBar::ItemCount];
+    Route m_linkRoutes[LinkCount];
 };

@@ -1,12 +1,10 @@
 #include "reports/category_report_page.h"
 
-#include "core/app_context.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-CategoryReportPage::CategoryReportPage(AppContext &context, QWidget *parent)
-    : QWidget(parent), m_context(context) {
+CategoryReportPage::CategoryReportPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("categoryReportPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("分类报表"), this);
@@ -14,4 +12,6 @@ CategoryReportPage::CategoryReportPage(AppContext &context, QWidget *parent)
     layout->addWidget(title);
 }
 
-void CategoryReportPage::setPeriod(const QDate & /*from*/, const QDate & /*to*/) {}
+void CategoryReportPage::setUp() {}
+
+void CategoryReportPage::enter() {}

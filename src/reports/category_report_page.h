@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QDate>
-#include <QDateTime>
+#include "core/app_context.h"
+#include "widgets/page.h"
+
 #include <QWidget>
 
-struct AppContext;
-
-// 分类报表
-class CategoryReportPage : public QWidget {
+// 分类报表: totals by top-level category over a period, with their sub-categories.
+class CategoryReportPage : public QWidget, public Page {
     Q_OBJECT
 public:
-    explicit CategoryReportPage(AppContext &context, QWidget *parent = nullptr);
+    explicit CategoryReportPage(const AppContext &context, QWidget *parent = nullptr);
 
-    void setPeriod(const QDate &from, const QDate &to);
+    void setUp() override;
+    void enter() override;
 
 private:
-    AppContext &m_context;
+    AppContext m_context;
 };

@@ -1,12 +1,11 @@
 #include "reports/journal_page.h"
 
-#include "core/app_context.h"
+#include "ledger/tidy.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-JournalPage::JournalPage(AppContext &context, QWidget *parent)
-    : QWidget(parent), m_context(context) {
+JournalPage::JournalPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("journalPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("流水报表"), this);
@@ -14,4 +13,8 @@ JournalPage::JournalPage(AppContext &context, QWidget *parent)
     layout->addWidget(title);
 }
 
-void JournalPage::setPeriod(const QDate & /*from*/, const QDate & /*to*/) {}
+void JournalPage::setUp() {}
+
+void JournalPage::enter() {
+    CleanEntries(m_context.db);
+}

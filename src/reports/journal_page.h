@@ -1,19 +1,21 @@
 #pragma once
 
-#include <QDate>
-#include <QDateTime>
+#include "core/app_context.h"
+#include "widgets/page.h"
+
 #include <QWidget>
 
-struct AppContext;
-
-// 流水报表
-class JournalPage : public QWidget {
+// 流水报表: income and expense by day over a period, with the entries of a day.
+class JournalPage : public QWidget, public Page {
     Q_OBJECT
 public:
-    explicit JournalPage(AppContext &context, QWidget *parent = nullptr);
+    explicit JournalPage(const AppContext &context, QWidget *parent = nullptr);
 
-    void setPeriod(const QDate &from, const QDate &to);
+    // The period from the first of this month to today.
+    void setUp() override;
+    // Tidies away entries whose category is gone.
+    void enter() override;
 
 private:
-    AppContext &m_context;
+    AppContext m_context;
 };

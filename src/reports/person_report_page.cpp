@@ -1,12 +1,10 @@
 #include "reports/person_report_page.h"
 
-#include "core/app_context.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-PersonReportPage::PersonReportPage(AppContext &context, QWidget *parent)
-    : QWidget(parent), m_context(context) {
+PersonReportPage::PersonReportPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("personReportPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("人员报表"), this);
@@ -14,6 +12,6 @@ PersonReportPage::PersonReportPage(AppContext &context, QWidget *parent)
     layout->addWidget(title);
 }
 
-void PersonReportPage::setPeriod(const QDate & /*from*/, const QDate & /*to*/) {}
+void PersonReportPage::setUp() {}
 
-void PersonReportPage::enter(const QDate & /*today*/) {}
+void PersonReportPage::enter() {}

@@ -1,20 +1,19 @@
 #pragma once
 
-#include <QDate>
-#include <QDateTime>
+#include "core/app_context.h"
+#include "widgets/page.h"
+
 #include <QWidget>
 
-struct AppContext;
-
-// 人员报表
-class PersonReportPage : public QWidget {
+// 人员报表: income and expense per member and month, as a list and as a chart.
+class PersonReportPage : public QWidget, public Page {
     Q_OBJECT
 public:
-    explicit PersonReportPage(AppContext &context, QWidget *parent = nullptr);
+    explicit PersonReportPage(const AppContext &context, QWidget *parent = nullptr);
 
-    void setPeriod(const QDate &from, const QDate &to);
-    void enter(const QDate &today);
+    void setUp() override;
+    void enter() override;
 
 private:
-    AppContext &m_context;
+    AppContext m_context;
 };

@@ -1,12 +1,10 @@
 #include "reports/statement_page.h"
 
-#include "core/app_context.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-StatementPage::StatementPage(AppContext &context, QWidget *parent)
-    : QWidget(parent), m_context(context) {
+StatementPage::StatementPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("statementPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("打印报表"), this);
@@ -14,10 +12,6 @@ StatementPage::StatementPage(AppContext &context, QWidget *parent)
     layout->addWidget(title);
 }
 
-void StatementPage::addTitleLine(const QString & /*line*/) {}
+void StatementPage::setUp() {}
 
-QString StatementPage::kindText() const {
-    return {};
-}
-
-void StatementPage::load() {}
+void StatementPage::enter() {}

@@ -1,21 +1,19 @@
 #pragma once
 
-#include <QDate>
-#include <QDateTime>
+#include "core/app_context.h"
+#include "widgets/page.h"
+
 #include <QWidget>
 
-struct AppContext;
-
-// 打印报表
-class StatementPage : public QWidget {
+// 打印报表: a statement of income or expense, listed and printed.
+class StatementPage : public QWidget, public Page {
     Q_OBJECT
 public:
-    explicit StatementPage(AppContext &context, QWidget *parent = nullptr);
+    explicit StatementPage(const AppContext &context, QWidget *parent = nullptr);
 
-    void addTitleLine(const QString &line);
-    QString kindText() const;
-    void load();
+    void setUp() override;
+    void enter() override;
 
 private:
-    AppContext &m_context;
+    AppContext m_context;
 };

@@ -1,5 +1,6 @@
 #include "store/database.h"
 
+#include "store/books_notifier.h"
 #include "store/dates.h"
 #include "store/schema.h"
 
@@ -64,11 +65,12 @@ OpenError::OpenError(Reason reason, const QString &engineText)
     : DbError(engineText), m_reason(reason) {}
 
 Database::Database(QSqlDatabase db, QString connectionName, QString path)
-    : m_db(std::move(db)), m_connectionName(std::move(connectionName)), m_path(std::move(path)) {}
+    : m_db(std::move(db)), m_connectionName(std::move(connectionName)), m_path(std::move(path)),
+      m_notifier(std::make_unique<BooksNotifier>()) {}
 
 Database::Database(Database &&other) noexcept
     : m_db(std::move(other.m_db)), m_connectionName(std::move(other.m_connectionName)),
-      m_path(std::move(other.m_path)) {
+      m_path(std::move(other.m_path)), m_notifier(std::move(other.m_notifier)) {
     other.m_db = QSqlDatabase();
     other.m_connectionName.clear();
 }
@@ -79,6 +81,7 @@ Database &Database::operator=(Database &&other) noexcept {
         m_db = std::move(other.m_db);
         m_connectionName = std::move(other.m_connectionName);
         m_path = std::move(other.m_path);
+        m_notifier = std::move(other.m_notifier);
         other.m_db = QSqlDatabase();
         other.m_connectionName.clear();
     }
@@ -124,15 +127,17 @@ Database Database::open(const QString &path) {
     } catch (const DbError &e) {
         throw OpenError(OpenError::NotADatabase, e.text());
     }
-    if (version > Schema::Version)
+    if (version > Schema::currentVersion())
         throw OpenError(OpenError::TooNew, QStringLiteral("database version %1 is newer than %2")
                                                .arg(version)
-                                               .arg(Schema::Version));
+                                               .arg(Schema::currentVersion()));
     try {
         result.select(QStringLiteral("Select * from sys_sys"));
     } catch (const DbError &e) {
         throw OpenError(OpenError::NoSettings, e.text());
     }
+    if (version < Schema::currentVersion())
+        Schema::upgrade(result);
     return result;
 }
 

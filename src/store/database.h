@@ -1,7 +1,10 @@
 #pragma once
 
 #include "store/db_error.h"
+#include "store/entry_kind.h"
 #include "store/money.h"
+
+class BooksNotifier;
 
 #include <QDate>
 #include <QDateTime>
@@ -11,6 +14,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 // Splits a script into statements at semicolons outside quotes and "--" comments.
@@ -25,6 +29,8 @@ struct Param {
     Param(const char *name, int value) : name(QString::fromUtf8(name)), value(value) {}
     Param(const char *name, qint64 value) : name(QString::fromUtf8(name)), value(value) {}
     Param(const char *name, Money value) : name(QString::fromUtf8(name)), value(value.raw()) {}
+    Param(const char *name, EntryKind kind)
+        : name(QString::fromUtf8(name)), value(entryKindLetter(kind)) {}
     Param(const char *name, const QDate &day);
     Param(const char *name, const QDateTime &moment);
     Param(const char *name, const QVariant &value) : name(QString::fromUtf8(name)), value(value) {}
@@ -76,6 +82,8 @@ public:
     void execScript(const QString &script);
 
     QSqlDatabase &connection() { return m_db; }
+    // Emits what changed after a commit (see BooksNotifier).
+    BooksNotifier &notifier() const { return *m_notifier; }
 
 private:
     Database(QSqlDatabase db, QString connectionName, QString path);
@@ -84,6 +92,7 @@ private:
     QSqlDatabase m_db;
     QString m_connectionName;
     QString m_path;
+    std::unique_ptr<BooksNotifier> m_notifier;
 };
 
 // Rolls back unless committed, so a sequence that fails half-way leaves nothing behind.

@@ -7,6 +7,16 @@
 
 namespace Schema {
 
+const std::vector<UpgradeStep> &upgradeSteps() {
+    // Add a step here for every change of the tables; never edit one that has shipped.
+    static const std::vector<UpgradeStep> steps = {};
+    return steps;
+}
+
+int currentVersion() {
+    return BaseVersion + int(upgradeSteps().size());
+}
+
 QString script() {
     QFile file(QStringLiteral(":/tallybee/schema.sql"));
     if (!file.open(QIODevice::ReadOnly))
@@ -21,6 +31,23 @@ void createDatabase(const QString &path) {
     Transaction tx(db);
     db.execScript(script());
     tx.commit();
+    upgrade(db);
+}
+
+void upgrade(Database &db, const std::vector<UpgradeStep> &steps) {
+    const int version = db.scalar(QStringLiteral("PRAGMA user_version")).toInt();
+    Transaction tx(db);
+    bool changed = false;
+    for (const UpgradeStep &step : steps) {
+        if (step.version <= version)
+            continue;
+        db.execScript(step.script);
+        // A pragma takes no parameters; the number comes from the program, not a user.
+        db.exec(QStringLiteral("PRAGMA user_version = %1").arg(step.version));
+        changed = true;
+    }
+    if (changed)
+        tx.commit();
 }
 
 } // namespace Schema

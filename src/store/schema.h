@@ -1,17 +1,34 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 class Database;
 
 namespace Schema {
 
-// The schema version this program writes; a file with a higher one is refused.
-inline constexpr int Version = 1;
+// The schema version of the first script; every upgrade step adds one.
+inline constexpr int BaseVersion = 1;
 
-// The schema script: tables, views, indexes and seed rows.
+// One change of the schema: the statements that take a file of version - 1 to version.
+struct UpgradeStep {
+    int version;
+    QString script;
+};
+
+// The program's upgrade steps, oldest first, numbered BaseVersion + 1, + 2, ...
+const std::vector<UpgradeStep> &upgradeSteps();
+// The version this program writes; a file with a higher one is refused.
+int currentVersion();
+
+// The first schema script: tables, views, indexes and seed rows of version BaseVersion.
 QString script();
-// Writes a fresh, seeded database to path (which must not exist yet).
+// Writes a fresh, seeded database to path (which must not exist yet): the first script,
+// then every upgrade step, so new and upgraded books have the same shape.
 void createDatabase(const QString &path);
+
+// Brings an older file up to date: every step above the file's version, in one
+// transaction (a step that fails leaves the file as it was). Throws DbError.
+void upgrade(Database &db, const std::vector<UpgradeStep> &steps = upgradeSteps());
 
 } // namespace Schema

@@ -1,12 +1,10 @@
 #include "tools/settings_page.h"
 
-#include "core/app_context.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-SettingsPage::SettingsPage(AppContext &context, QWidget *parent)
-    : QWidget(parent), m_context(context) {
+SettingsPage::SettingsPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("settingsPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("系统设置"), this);
@@ -14,4 +12,4 @@ SettingsPage::SettingsPage(AppContext &context, QWidget *parent)
     layout->addWidget(title);
 }
 
-void SettingsPage::reloadUsers() {}
+void SettingsPage::enter() {}

@@ -1,19 +1,18 @@
 #pragma once
 
-#include <QDate>
-#include <QDateTime>
+#include "core/app_context.h"
+#include "widgets/page.h"
+
 #include <QWidget>
 
-struct AppContext;
-
-// 系统设置
-class SettingsPage : public QWidget {
+// 系统设置: users, backup and restore, the update check.
+class SettingsPage : public QWidget, public Page {
     Q_OBJECT
 public:
-    explicit SettingsPage(AppContext &context, QWidget *parent = nullptr);
+    explicit SettingsPage(const AppContext &context, QWidget *parent = nullptr);
 
-    void reloadUsers();
+    void enter() override;
 
 private:
-    AppContext &m_context;
+    AppContext m_context;
 };

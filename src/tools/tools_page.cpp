@@ -1,11 +1,10 @@
 #include "tools/tools_page.h"
 
-#include "core/app_context.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-ToolsPage::ToolsPage(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+ToolsPage::ToolsPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("toolsPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("实用工具"), this);
@@ -13,8 +12,6 @@ ToolsPage::ToolsPage(AppContext &context, QWidget *parent) : QWidget(parent), m_
     layout->addWidget(title);
 }
 
-void ToolsPage::showDiaryTab() {}
-
-void ToolsPage::showCalendarTab() {}
-
-void ToolsPage::refresh(const QDateTime & /*now*/) {}
+void ToolsPage::enter() {
+    m_nextTab.reset();
+}

@@ -1,21 +1,22 @@
 #pragma once
 
-#include <QDate>
-#include <QDateTime>
+#include "core/app_context.h"
+#include "widgets/page.h"
+
 #include <QWidget>
-
-struct AppContext;
-
-// 实用工具
-class ToolsPage : public QWidget {
+#include <optional>
+// 实用工具: the perpetual calendar and the diary.
+class ToolsPage : public QWidget, public Page {
     Q_OBJECT
 public:
-    explicit ToolsPage(AppContext &context, QWidget *parent = nullptr);
+    explicit ToolsPage(const AppContext &context, QWidget *parent = nullptr);
 
-    void showDiaryTab();
-    void showCalendarTab();
-    void refresh(const QDateTime &now);
+    enum class Tab { Calendar, Diary };
+    // The tab the next enter() shows; without a call the tab stays as it was.
+    void chooseTab(Tab tab) { m_nextTab = tab; }
+    void enter() override;
 
 private:
-    AppContext &m_context;
+    AppContext m_context;
+    std::optional<Tab> m_nextTab;
 };

@@ -23,7 +23,7 @@ void reportRefusedValues(BatchTableModel &model, Prompts &prompts) {
     QObject::connect(
         &model, &BatchTableModel::invalidValue, &model,
         [&prompts](int, int, const QString &message) {
-            prompts.inform(Questions::Caption, message, Prompts::Icon::Error);
+            prompts.inform(Captions::system(), message, Prompts::Icon::Error);
         },
         Qt::QueuedConnection);
 }

@@ -15,6 +15,8 @@
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -173,6 +175,49 @@ void click(Session &session, const Target &target) {
     else
         UserInput::click(w, w->rect().center());
     session.settle();
+}
+
+void menu(Session &session, const Target &target, const QString &item) {
+    QWidget *w = widgetOf(target);
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(w))
+        w = area->viewport();
+    session.activateActiveWindow();
+    focus(session, w);
+    bool opened = false;
+    bool chosen = false;
+    QStringList offered;
+    // A menu run with exec() blocks: the choice is made from inside its own loop.
+    auto choose = [&] {
+        auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!popup || opened)
+            return;
+        opened = true;
+        for (QAction *action : popup->actions()) {
+            const QString text = action->text().remove(QLatin1Char('&'));
+            offered << text;
+            if (text == item && action->isEnabled()) {
+                chosen = true;
+                popup->setActiveAction(action);
+                UserInput::pressKey(popup, Qt::Key_Return, QString());
+                return;
+            }
+        }
+        popup->close();
+    };
+    QTimer chooser;
+    chooser.setInterval(0);
+    QObject::connect(&chooser, &QTimer::timeout, choose);
+    chooser.start();
+    UserInput::rightClick(w, w->rect().center());
+    session.settle();
+    choose();
+    chooser.stop();
+    session.settle();
+    if (!opened)
+        fail(QStringLiteral("expected a context menu on %1, found none").arg(describe(target)));
+    if (!chosen)
+        fail(QStringLiteral("expected the menu item %1, found %2")
+                 .arg(quoteWord(item), offered.join(QLatin1Char(' '))));
 }
 
 void type(Session &session, const Target &target, const QString &text) {

@@ -11,6 +11,9 @@ class Session;
 namespace Actions {
 
 void click(Session &session, const Target &target);
+// A right click on the widget (it takes the focus), then a click on the item of the
+// context menu that opens.
+void menu(Session &session, const Target &target, const QString &item);
 void type(Session &session, const Target &target, const QString &text);
 void key(Session &session, const Target &target, const QString &keyWord);
 void choose(Session &session, const Target &target, const QString &item);

@@ -14,6 +14,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QStackedWidget>
@@ -102,6 +103,19 @@ void message(Session &session, const QStringList &args) {
         fail(QStringLiteral("expected a message box %1, found none").arg(quoted(args.at(0))));
     if (shown.text != args.at(0))
         fail(QStringLiteral("expected a message box %1, found %2")
+                 .arg(quoted(args.at(0)), quoted(shown.text)));
+    if (args.size() > 1 && shown.caption != args.at(1))
+        fail(QStringLiteral("expected the message box captioned %1, found %2")
+                 .arg(quoted(args.at(1)), quoted(shown.caption)));
+}
+
+void messageContaining(Session &session, const QStringList &args) {
+    ScriptedPrompts::Message shown;
+    if (!session.prompts().takeMessage(&shown))
+        fail(QStringLiteral("expected a message box holding %1, found none")
+                 .arg(quoted(args.at(0))));
+    if (!shown.text.contains(args.at(0)))
+        fail(QStringLiteral("expected a message box holding %1, found %2")
                  .arg(quoted(args.at(0)), quoted(shown.text)));
     if (args.size() > 1 && shown.caption != args.at(1))
         fail(QStringLiteral("expected the message box captioned %1, found %2")
@@ -283,15 +297,39 @@ void points(Session &session, const QStringList &args) {
 }
 
 void file(Session &session, const QStringList &args) {
-    if (!QFileInfo::exists(session.folder().filePath(args.at(0))))
-        fail(QStringLiteral("expected the file %1 in the program folder, found none")
-                 .arg(quoted(args.at(0))));
+    if (!QFileInfo::exists(session.resolvePath(args.at(0))))
+        fail(QStringLiteral("expected the file %1, found none").arg(quoted(args.at(0))));
 }
 
 void noFile(Session &session, const QStringList &args) {
-    if (QFileInfo::exists(session.folder().filePath(args.at(0))))
-        fail(QStringLiteral("expected no file %1 in the program folder, found one")
-                 .arg(quoted(args.at(0))));
+    if (QFileInfo::exists(session.resolvePath(args.at(0))))
+        fail(QStringLiteral("expected no file %1, found one").arg(quoted(args.at(0))));
+}
+
+void sameFile(Session &session, const QStringList &args) {
+    QFile first(session.resolvePath(args.at(0)));
+    QFile second(session.resolvePath(args.at(1)));
+    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("expected the files %1 and %2, found one missing")
+                 .arg(quoted(args.at(0)), quoted(args.at(1))));
+    if (first.readAll() != second.readAll())
+        fail(QStringLiteral("expected %1 and %2 to hold the same bytes, found them different")
+                 .arg(quoted(args.at(0)), quoted(args.at(1))));
+}
+
+void window(Session &session, const QStringList &args) {
+    QStringList open;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible())
+            continue;
+        if (top->windowTitle() == args.at(0)) {
+            session.pinWindow(top);
+            return;
+        }
+        open << quoted(top->windowTitle());
+    }
+    fail(QStringLiteral("expected a window %1, found %2")
+             .arg(quoted(args.at(0)), open.isEmpty() ? QStringLiteral("none") : open.join(", ")));
 }
 
 void sql(Session &session, const QStringList &args) {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QPointer>
 #include <QTimer>
 #include <QTimerEvent>
@@ -42,14 +43,17 @@ public:
 } // namespace
 
 Session::Session(const QString &installFolder, const QString &scenarioFolder)
-    : m_scenarioFolder(scenarioFolder), m_folder(installFolder), m_courier(new Courier),
-      m_palette(QApplication::palette()) {
+    : m_scenarioFolder(scenarioFolder), m_previousHome(qgetenv("HOME")), m_folder(installFolder),
+      m_courier(new Courier), m_palette(QApplication::palette()) {
+    // Whatever the program keeps under the user's home starts empty in every file.
+    qputenv("HOME", QFile::encodeName(m_home.path()));
     m_folder.useSeededDatabase();
     m_folder.installSkin();
 }
 
 Session::~Session() {
     endProgram();
+    qputenv("HOME", m_previousHome);
     qApp->setStyleSheet(QString());
     QApplication::setPalette(m_palette);
 }
@@ -74,6 +78,12 @@ void Session::endProgram() {
     qApp->setStyleSheet(QString());
 }
 
+QString Session::resolvePath(const QString &path) const {
+    if (path.startsWith(QLatin1String("~/")))
+        return m_home.path() + path.mid(1);
+    return m_folder.filePath(path);
+}
+
 bool Session::programEnded() const {
     return !m_program || m_program->isFinished();
 }
@@ -85,6 +95,8 @@ QWidget *Session::activeWindow() const {
         fail(QStringLiteral("expected a running program, found it has ended"));
     if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible())
         return modal;
+    if (m_pinned && m_pinned->isVisible())
+        return m_pinned;
     QWidget *window = m_program->activeWindow();
     if (!window)
         fail(QStringLiteral("expected a program window, found none"));
@@ -100,6 +112,11 @@ QList<QWidget *> Session::programWindows() const {
     if (QWidget *main = m_program->mainWindow())
         windows << main;
     return windows;
+}
+
+void Session::pinWindow(QWidget *window) {
+    m_pinned = window;
+    activateActiveWindow();
 }
 
 void Session::activateActiveWindow() {

@@ -6,7 +6,9 @@
 #include <QList>
 #include <QObject>
 #include <QPalette>
+#include <QPointer>
 #include <QString>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -29,6 +31,10 @@ public:
     ScriptedShell &shell() { return m_shell; }
     ProgramFolder &folder() { return m_folder; }
     QString scenarioFolder() const { return m_scenarioFolder; }
+    // The run's home folder (HOME points there while the session lives).
+    QString homeFolder() const { return m_home.path(); }
+    // A path of a step: "~/..." in the home folder, else in the program's folder.
+    QString resolvePath(const QString &path) const;
 
     // Starts the program; one already running is ended first.
     void start();
@@ -43,6 +49,9 @@ public:
     QList<QWidget *> programWindows() const;
     // Makes the active window the one with the keyboard, as the user's click would.
     void activateActiveWindow();
+    // Steps act in this window (a preview the program opened) while it is shown and no
+    // modal dialog is open.
+    void pinWindow(QWidget *window);
 
     // Lets queued events, deferred deletes and zero timers run.
     void settle();
@@ -54,6 +63,8 @@ public:
 
 private:
     QString m_scenarioFolder;
+    QTemporaryDir m_home;
+    QByteArray m_previousHome;
     ProgramFolder m_folder;
     ScriptedPrompts m_prompts;
     ScriptedClock m_clock;
@@ -61,4 +72,5 @@ private:
     std::unique_ptr<Program> m_program;
     std::unique_ptr<QObject> m_courier;
     QPalette m_palette;
+    QPointer<QWidget> m_pinned;
 };

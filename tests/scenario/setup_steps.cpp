@@ -7,6 +7,8 @@
 #include "step_failure.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -56,13 +58,52 @@ void start(Session &session, const QStringList &) {
 }
 
 void answer(Session &session, const QStringList &args) {
-    if (args.at(0) == QLatin1String("OK"))
-        session.prompts().queueAnswer(true);
-    else if (args.at(0) == QLatin1String("Cancel"))
-        session.prompts().queueAnswer(false);
-    else
-        fail(QStringLiteral("expected answer OK or answer Cancel, found answer %1")
-                 .arg(quoteWord(args.at(0))));
+    using Reply = ScriptedPrompts::Reply;
+    const QString &word = args.at(0);
+    if (word == QLatin1String("file") && args.size() == 2) {
+        const QString &path = args.at(1);
+        session.prompts().queueFile(path == QLatin1String("Cancel") ? QString()
+                                                                    : session.resolvePath(path));
+        return;
+    }
+    static const QList<std::pair<QString, Reply>> replies = {
+        {QStringLiteral("OK"), Reply::OK},
+        {QStringLiteral("Cancel"), Reply::Cancel},
+        {QStringLiteral("Yes"), Reply::Yes},
+        {QStringLiteral("No"), Reply::No},
+    };
+    for (const auto &[name, reply] : replies) {
+        if (word == name && args.size() == 1) {
+            session.prompts().queueReply(reply);
+            return;
+        }
+    }
+    fail(QStringLiteral("expected answer OK, Cancel, Yes, No or file PATH, found answer %1")
+             .arg(args.join(QLatin1Char(' '))));
+}
+
+void write(Session &session, const QStringList &args) {
+    const QString target = session.resolvePath(args.at(0));
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile::remove(target);
+    if (args.size() == 3 && args.at(1) == QLatin1String("copy-of")) {
+        if (!QFile::copy(session.resolvePath(args.at(2)), target))
+            fail(QStringLiteral("expected to copy %1 to %2, found it failed")
+                     .arg(quoteWord(args.at(2)), quoteWord(args.at(0))));
+        return;
+    }
+    if (args.size() != 2)
+        fail(QStringLiteral("expected write PATH TEXT or write PATH copy-of OTHER"));
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(args.at(1).toUtf8()) < 0)
+        fail(QStringLiteral("expected to write %1, found %2")
+                 .arg(quoteWord(args.at(0)), file.errorString()));
+}
+
+void shell(Session &session, const QStringList &args) {
+    if (args.at(0) != QLatin1String("fail"))
+        fail(QStringLiteral("expected shell fail, found shell %1").arg(quoteWord(args.at(0))));
+    session.shell().failNextStart();
 }
 
 void wait(Session &session, const QStringList &args) {

@@ -14,6 +14,8 @@ void today(Session &session, const QStringList &args);
 void skin(Session &session, const QStringList &args);
 void start(Session &session, const QStringList &args);
 void answer(Session &session, const QStringList &args);
+void write(Session &session, const QStringList &args);
+void shell(Session &session, const QStringList &args);
 void wait(Session &session, const QStringList &args);
 
 } // namespace SetupSteps

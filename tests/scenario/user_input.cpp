@@ -1,6 +1,7 @@
 #include "user_input.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -21,11 +22,12 @@ ulong nextTimestamp() {
     return stamp;
 }
 
-bool sendMouse(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons, ulong stamp) {
+bool sendMouse(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons, ulong stamp,
+               Qt::MouseButton button = Qt::LeftButton) {
     QPointer<QWidget> guard(w);
     if (!guard)
         return false;
-    QMouseEvent event(type, pos, w->mapToGlobal(pos), Qt::LeftButton, buttons, Qt::NoModifier);
+    QMouseEvent event(type, pos, w->mapToGlobal(pos), button, buttons, Qt::NoModifier);
     event.setTimestamp(stamp);
     QSpontaneKeyEvent::setSpontaneous(&event);
     qApp->notify(w, &event);
@@ -52,6 +54,19 @@ int keyForCharacter(const QString &ch) {
 }
 
 } // namespace
+
+void rightClick(QWidget *w, QPoint pos) {
+    const ulong stamp = nextTimestamp();
+    QPointer<QWidget> guard(w);
+    if (!sendMouse(w, QEvent::MouseButtonPress, pos, Qt::RightButton, stamp, Qt::RightButton))
+        return;
+    if (!sendMouse(w, QEvent::MouseButtonRelease, pos, Qt::NoButton, stamp + 50, Qt::RightButton))
+        return;
+    // The window system follows a right click with a context menu request.
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, pos, w->mapToGlobal(pos));
+    QSpontaneKeyEvent::setSpontaneous(&menu);
+    qApp->notify(w, &menu);
+}
 
 void click(QWidget *w, QPoint pos) {
     const ulong stamp = nextTimestamp();

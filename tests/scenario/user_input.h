@@ -11,6 +11,8 @@ class QWidget;
 namespace UserInput {
 
 void click(QWidget *w, QPoint pos);
+// A right button press and release, then the context menu request that follows them.
+void rightClick(QWidget *w, QPoint pos);
 void doubleClick(QWidget *w, QPoint pos);
 // A press and release of one key; text is what the key types ("" for none).
 void pressKey(QWidget *w, int key, const QString &text);

@@ -61,7 +61,8 @@ struct PageContext {
     ScriptedPrompts prompts;
     ScriptedClock clock;
     ScriptedShell shell;
-    AppContext context{t.db(), prompts, clock, shell, t.folder()};
+    ScriptedProgramControl program;
+    AppContext context{t.db(), prompts, clock, shell, program, t.folder()};
 };
 
 // The open cell editor of a grid, if any (closed ones linger hidden until deleted).

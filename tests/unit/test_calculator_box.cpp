@@ -1,5 +1,5 @@
 #include "entry/calculator_box.h"
-#include "core/services.h"
+#include "scripted_services.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,26 +8,12 @@
 
 namespace {
 
-// Records what the box said instead of showing it.
-class RecordingPrompts : public Prompts {
-public:
-    struct Said {
-        QString caption, text;
-        Icon icon;
-    };
-    QList<Said> said;
-    void inform(const QString &caption, const QString &text, Icon icon) override {
-        said.append({caption, text, icon});
-    }
-    bool confirm(const QString &, const QString &, Icon) override { return true; }
-};
-
 // A stand-in for the entry page: the amount box inside a fields box, the calculator on top.
 struct Page {
     QWidget page;
     QWidget *fields = new QWidget(&page);
     QLineEdit *amount = new QLineEdit(fields);
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts;
     CalculatorBox *box;
 
     Page() {
@@ -129,7 +115,7 @@ private slots:
         QVERIFY(page.box->isHidden());
         QVERIFY(!page.box->openIcon()->isHidden());
         QVERIFY(page.box->closeIcon()->isHidden());
-        QVERIFY(page.prompts.said.isEmpty());
+        QVERIFY(page.prompts.messages().isEmpty());
     }
 
     void openingLoadsTheAmount() {
@@ -156,18 +142,18 @@ private slots:
         page.press({"6", "+", "2", "=", "/"});
         page.clickIcon();
         page.press({"0", "="});
-        QCOMPARE(page.prompts.said.size(), 1);
-        QCOMPARE(page.prompts.said[0].caption, QStringLiteral("Tallybee"));
-        QCOMPARE(page.prompts.said[0].text, QStringLiteral("分母不能为零!"));
-        QCOMPARE(page.prompts.said[0].icon, Prompts::Icon::None);
+        QCOMPARE(page.prompts.messages().size(), 1);
+        QCOMPARE(page.prompts.messages()[0].caption, QStringLiteral("Tallybee"));
+        QCOMPARE(page.prompts.messages()[0].text, QStringLiteral("分母不能为零!"));
+        QCOMPARE(page.prompts.messages()[0].icon, Prompts::Icon::None);
         QCOMPARE(page.amount->text(), QStringLiteral("8")); // the previous result stands
 
         page.clickIcon();
         page.press({".", "5", "."});
-        QCOMPARE(page.prompts.said.size(), 2);
-        QCOMPARE(page.prompts.said[1].caption, QStringLiteral("Tallybee"));
-        QCOMPARE(page.prompts.said[1].text, QStringLiteral("非法输入!"));
-        QCOMPARE(page.prompts.said[1].icon, Prompts::Icon::None);
+        QCOMPARE(page.prompts.messages().size(), 2);
+        QCOMPARE(page.prompts.messages()[1].caption, QStringLiteral("Tallybee"));
+        QCOMPARE(page.prompts.messages()[1].text, QStringLiteral("非法输入!"));
+        QCOMPARE(page.prompts.messages()[1].icon, Prompts::Icon::None);
         QCOMPARE(page.amount->text(), QStringLiteral("8.5"));
     }
 

@@ -113,7 +113,7 @@ private slots:
         TempDatabase t;
         Database &db = t.db();
         CategoryLists lists(db);
-        lists.setKind(QLatin1Char('Z'));
+        lists.setKind(EntryKind::Expense);
         lists.showSubCategoriesOf(QVariant());
         const int sub = lists.subCategories().appendRow();
         lists.fillSubCategoryKeys(sub);

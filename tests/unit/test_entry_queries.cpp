@@ -10,8 +10,8 @@ using namespace EntryQueries;
 
 namespace {
 
-const QChar Expense('Z');
-const QChar Income('S');
+const EntryKind Expense = EntryKind::Expense;
+const EntryKind Income = EntryKind::Income;
 
 // Seeded categories used below: 5 餐饮费 and 6 日用品 (expense), 2 工资收入 (income).
 void addEntry(Database &db, int category, qint64 raw, const char *day, const char *kind,
@@ -158,7 +158,7 @@ private slots:
         f.amount = QStringLiteral("1 2");
         f.account.clear();
         auto refusal = [&] {
-            const auto result = checkEntry(db, QChar('Z'), f);
+            const auto result = checkEntry(db, Expense, f);
             const auto *r = std::get_if<EntryRefusal>(&result);
             return r ? QString::number(int(r->field)) + r->message : QStringLiteral("stored");
         };
@@ -188,7 +188,7 @@ private slots:
         auto amountOf = [&db](const QString &text) -> std::optional<Money> {
             EntryForm f = goodForm();
             f.amount = text;
-            const auto result = checkEntry(db, QChar('Z'), f);
+            const auto result = checkEntry(db, Expense, f);
             if (const auto *v = std::get_if<EntryValues>(&result))
                 return v->amount;
             return std::nullopt;
@@ -206,7 +206,7 @@ private slots:
         QVERIFY(!amountOf("."));
         QVERIFY(!amountOf("922337203685478"));
 
-        const auto result = checkEntry(db, QChar('Z'), goodForm());
+        const auto result = checkEntry(db, Expense, goodForm());
         const auto &v = std::get<EntryValues>(result);
         QCOMPARE(v.categoryId, 5);
         QCOMPARE(v.amount, Money::fromRaw(125000));

@@ -167,7 +167,7 @@ private slots:
         const QString newer = dir.filePath("newer.dll");
         Schema::createDatabase(newer);
         Database::create(newer).exec(
-            QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version + 1));
+            QStringLiteral("PRAGMA user_version = %1").arg(Schema::currentVersion() + 1));
         try {
             Database::open(newer);
             QFAIL("opened a file from a newer version");
@@ -182,6 +182,32 @@ private slots:
         Schema::createDatabase(path);
         Database db = Database::open(path);
         QCOMPARE(db.scalar("select id from sys_sys").toInt(), 1);
+    }
+
+    void upgradeStepsRunOnceInOrderAndAllOrNothing() {
+        TempDatabase t;
+        Database &db = t.db();
+        const int base = Schema::currentVersion();
+        const std::vector<Schema::UpgradeStep> steps = {
+            {base + 1, "alter table s_user add column u_note TEXT"},
+            {base + 2, "create table t_extra (x INTEGER); insert into t_extra values (7)"},
+        };
+        db.exec("insert into s_user (sys_name) values ('孩子')");
+        Schema::upgrade(db, steps);
+        QCOMPARE(db.scalar("PRAGMA user_version").toInt(), base + 2);
+        QCOMPARE(db.scalar("select count(*) from s_user where u_note is null").toInt(), 2);
+        // Applied steps are not run again (the table would already exist).
+        Schema::upgrade(db, steps);
+        QCOMPARE(db.scalar("select count(*) from t_extra").toInt(), 1);
+
+        // A failing step leaves the file at its old version with nothing half-done.
+        const std::vector<Schema::UpgradeStep> broken = {
+            {base + 3, "create table t_more (x INTEGER)"},
+            {base + 4, "insert into no_such_table values (1)"},
+        };
+        QVERIFY_THROWS_EXCEPTION(DbError, Schema::upgrade(db, broken));
+        QCOMPARE(db.scalar("PRAGMA user_version").toInt(), base + 2);
+        QVERIFY(!db.scalar("select 1 from sqlite_master where name='t_more'").isValid());
     }
 
     void tidyUpsRemoveOnlyDanglingRows() {
