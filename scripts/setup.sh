@@ -10,6 +10,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   sqlite3
   fonts-wqy-microhei
+  libquazip1-qt6-dev
 )
 
 missing=()
