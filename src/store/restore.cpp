@@ -2,9 +2,11 @@
 
 #include "backup.h"
 #include "backup_check.h"
+#include "sqlite_file.h"
 #include "staged_file.h"
 
 #include <QFileInfo>
+#include <sqlite3.h>
 
 namespace {
 
@@ -33,6 +35,30 @@ FileResult keepCurrentBooks(const QString &livePath, const QString &keepCurrentA
     return FileResult::failure(QStringLiteral("无法保留当前数据库：%1").arg(copied.reason));
 }
 
+// After the current books were kept, a journal beside them is either another connection's,
+// in the middle of a save, or a cold leftover that SQLite never plays (empty, or with its
+// header cleared) and deletes only on the next write. Only the writer holds the lock
+// BEGIN IMMEDIATE runs into. A write-ahead log remains only while a connection is open.
+FileResult clearLeftovers(const QString &livePath) {
+    const QString inUse = QStringLiteral("数据库正被其他程序使用，请关闭它后再还原");
+    const QStringList companions = existingSqliteCompanions(livePath);
+    if (companions.isEmpty())
+        return FileResult::success();
+    if (companions.contains(livePath + QStringLiteral("-wal")))
+        return FileResult::failure(inUse);
+    SqliteFile probe;
+    QString error;
+    if (probe.open(livePath, SqliteFile::ReadWrite, &error) != SQLITE_OK)
+        return FileResult::failure(QStringLiteral("无法打开当前数据库：%1").arg(error));
+    probe.exec("PRAGMA busy_timeout=0", nullptr);
+    if (probe.exec("BEGIN IMMEDIATE", &error) != SQLITE_OK)
+        return FileResult::failure(inUse);
+    // Removed under the lock, so no writer can start a journal of its own meanwhile.
+    const FileResult removed = removeSqliteCompanions(livePath);
+    probe.exec("ROLLBACK", nullptr);
+    return removed;
+}
+
 } // namespace
 
 FileResult restoreBackup(const QString &backupPath, const QString &livePath,
@@ -54,7 +80,7 @@ FileResult restoreBackup(const QString &backupPath, const QString &livePath,
         if (FileResult kept = keepCurrentBooks(livePath, keepCurrentAs); !kept)
             return kept;
     }
-    if (!existingSqliteCompanions(livePath).isEmpty())
-        return FileResult::failure(QStringLiteral("数据库正被其他程序使用，请关闭它后再还原"));
+    if (FileResult cleared = clearLeftovers(livePath); !cleared)
+        return cleared;
     return staged.commit();
 }

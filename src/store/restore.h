@@ -13,10 +13,11 @@
 // and the reason says why.
 //
 // Keeping the current books opens them with SQLite, which rolls back a transaction an
-// earlier crash left in a journal and folds in a write-ahead log; so afterwards no
-// journal or log may remain beside the live file. One that does belongs to another
-// program that has the books open, and the restore is refused: played into the restored
-// file it would damage it. Books SQLite cannot read at all are kept byte for byte, and
-// their journal and log, which belong to no sound file, are removed.
+// earlier crash left in a journal and folds in a write-ahead log. A journal played into
+// the restored file would damage it, so none may remain: a log, or a journal whose writer
+// still holds its lock, means another program has the books open, and the restore is
+// refused; a cold journal SQLite would ignore anyway is removed. Books SQLite cannot
+// read at all are kept byte for byte, and their journal and log, which belong to no
+// sound file, are removed.
 FileResult restoreBackup(const QString &backupPath, const QString &livePath,
                          const QString &keepCurrentAs);

@@ -1,11 +1,19 @@
 #include "sqlite_file.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QUrl>
 #include <QVariant>
 #include <sqlite3.h>
+
+namespace {
+
+const char *const companionSuffixes[] = {"-journal", "-wal"};
+
+} // namespace
 
 SqliteFile::~SqliteFile() {
     close();
@@ -57,4 +65,25 @@ sqlite3 *sqliteHandleOf(const QSqlDatabase &db) {
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         return nullptr;
     return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+QStringList existingSqliteCompanions(const QString &path) {
+    QStringList found;
+    for (const char *suffix : companionSuffixes) {
+        const QString companion = path + QLatin1String(suffix);
+        if (QFileInfo::exists(companion))
+            found << companion;
+    }
+    return found;
+}
+
+FileResult removeSqliteCompanions(const QString &path) {
+    for (const QString &companion : existingSqliteCompanions(path)) {
+        QFile file(companion);
+        if (!file.remove())
+            return FileResult::failure(
+                QStringLiteral("无法删除“%1”：%2")
+                    .arg(QDir::toNativeSeparators(companion), file.errorString()));
+    }
+    return FileResult::success();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "file_result.h"
+
 #include <QString>
+#include <QStringList>
 
 struct sqlite3;
 class QSqlDatabase;
@@ -34,3 +37,9 @@ private:
 
 // The engine's handle behind a QtSql connection, or nullptr when the driver is not SQLite.
 sqlite3 *sqliteHandleOf(const QSqlDatabase &db);
+
+// Removes the journal and write-ahead log of an SQLite file at path. A journal left
+// beside a file that has been replaced would be played into the new one and damage it.
+FileResult removeSqliteCompanions(const QString &path);
+// The companion files of an SQLite file at path that exist.
+QStringList existingSqliteCompanions(const QString &path);

@@ -1,5 +1,7 @@
 #include "staged_file.h"
 
+#include "sqlite_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,8 +19,6 @@
 #endif
 
 namespace {
-
-const char *const companionSuffixes[] = {"-journal", "-wal"};
 
 QString cannotWrite(const QString &path, const QString &why) {
     return QStringLiteral("无法写入“%1”：%2").arg(QDir::toNativeSeparators(path), why);
@@ -129,28 +129,6 @@ void StagedFile::discard() {
         return;
     QFile::remove(m_temp);
     // SQLite may have left its own journal beside the temporary file.
-    for (const char *suffix : companionSuffixes)
-        QFile::remove(m_temp + QLatin1String(suffix));
+    (void)removeSqliteCompanions(m_temp);
     m_temp.clear();
-}
-
-QStringList existingSqliteCompanions(const QString &path) {
-    QStringList found;
-    for (const char *suffix : companionSuffixes) {
-        const QString companion = path + QLatin1String(suffix);
-        if (QFileInfo::exists(companion))
-            found << companion;
-    }
-    return found;
-}
-
-FileResult removeSqliteCompanions(const QString &path) {
-    for (const QString &companion : existingSqliteCompanions(path)) {
-        QFile file(companion);
-        if (!file.remove())
-            return FileResult::failure(
-                QStringLiteral("无法删除“%1”：%2")
-                    .arg(QDir::toNativeSeparators(companion), file.errorString()));
-    }
-    return FileResult::success();
 }

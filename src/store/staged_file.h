@@ -3,7 +3,6 @@
 #include "file_result.h"
 
 #include <QString>
-#include <QStringList>
 
 // A file written under a temporary name beside its target and then renamed over it, so
 // the target is always either the old file or the complete new one, never a part.
@@ -30,9 +29,3 @@ private:
     QString m_target;
     QString m_temp;
 };
-
-// Removes the journal and write-ahead log of an SQLite file at path. A journal left
-// beside a file that has been replaced would be played into the new one and damage it.
-FileResult removeSqliteCompanions(const QString &path);
-// The companion files of an SQLite file at path that exist.
-QStringList existingSqliteCompanions(const QString &path);

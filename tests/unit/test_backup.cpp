@@ -179,7 +179,20 @@ private slots:
         QCOMPARE(refused.reason, "备份文件不是数据库");
         QCOMPARE(bytesOf(t.path()), live);
         QVERIFY(!QFile::exists(kept));
+        // Another program in the middle of a save.
+        {
+            Database other = Database::open(t.path());
+            other.exec("begin");
+            other.exec("insert into s_shouru (s_jine,f_class) values (1,'S')");
+            QCOMPARE(restoreBackup(backup, t.path(), kept).reason,
+                     "数据库正被其他程序使用，请关闭它后再还原");
+            QCOMPARE(checkBackup(kept).entries, 7);
+            other.exec("rollback");
+        }
+        QCOMPARE(bytesOf(t.path()), live);
 
+        // An empty journal SQLite left behind is no reason to refuse.
+        writeBytes(t.path() + "-journal", {});
         QVERIFY(restoreBackup(backup, t.path(), kept));
         QCOMPARE(bytesOf(t.path()), bytesOf(backup));
         QCOMPARE(checkBackup(kept).entries, 7);
