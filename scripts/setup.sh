@@ -8,7 +8,7 @@ packages=(
   qt6-charts-dev qt6-svg-dev libqt6svg6 libqt6opengl6-dev
   qt6-translations-l10n qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
-  sqlite3
+  sqlite3 libsqlite3-dev
   fonts-wqy-microhei
   libquazip1-qt6-dev
 )

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "money.h"
+#include "store/money.h"
 
 #include <QDate>
 #include <QIODevice>
