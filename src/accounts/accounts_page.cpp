@@ -131,24 +131,21 @@ QString AccountsPage::selectedAccountId() const {
 }
 
 void AccountsPage::layoutGrid() {
-    const struct {
-        const char *column;
-        int width;
-    } shown[] = {
-        {"账户名称", 95}, {"起始金额", 90}, {"收入\u3000", 60}, {"支出", 60}, {"借入", 60},
-        {"借出", 60},     {"转入", 60},     {"转出", 60},       {"余额", 60}, {"备注", 110},
-    };
-    m_grid->setColumnHidden(m_model->column(QStringLiteral("编号")));
-    for (const auto &c : shown) {
-        const int column = m_model->column(QString::fromUtf8(c.column));
-        m_grid->setColumnWidth(column, c.width);
-        if (column != m_model->column(QStringLiteral("账户名称")) &&
-            column != m_model->column(QStringLiteral("备注")))
-            m_grid->setColumnFormat(column, ColumnFormat::Currency);
-    }
-    const char *totals[] = {"收入\u3000", "支出", "借入", "借出", "转入", "转出", "余额"};
-    for (const char *c : totals)
-        m_grid->setColumnReadOnly(m_model->column(QString::fromUtf8(c)));
+    using F = ColumnFormat;
+    // The totals are the recomputation's to write, never the user's.
+    m_grid->applyColumns({
+        {.field = "编号", .hidden = true},
+        {.field = "账户名称", .width = 95},
+        {.field = "起始金额", .width = 90, .format = F::Currency},
+        {.field = "收入\u3000", .width = 60, .format = F::Currency, .readOnly = true},
+        {.field = "支出", .width = 60, .format = F::Currency, .readOnly = true},
+        {.field = "借入", .width = 60, .format = F::Currency, .readOnly = true},
+        {.field = "借出", .width = 60, .format = F::Currency, .readOnly = true},
+        {.field = "转入", .width = 60, .format = F::Currency, .readOnly = true},
+        {.field = "转出", .width = 60, .format = F::Currency, .readOnly = true},
+        {.field = "余额", .width = 60, .format = F::Currency, .readOnly = true},
+        {.field = "备注", .width = 110},
+    });
 }
 
 void AccountsPage::reload() {

@@ -110,7 +110,7 @@ void LoansPage::loadBorrowed() {
     }
     // The heading is set before the list is read: a failed read is passed over by the
     // caller, and the page still names its column rightly.
-    if (const int principal = m_model->column(QStringLiteral("借出金额")); principal >= 0)
+    if (const int principal = m_grid->column(QStringLiteral("借出金额")); principal >= 0)
         m_grid->setHeading(principal, principalHeading(m_class));
     reload();
 }
@@ -133,29 +133,23 @@ void LoansPage::reloadAccounts() {
 }
 
 void LoansPage::layoutGrid() {
-    auto column = [this](const char *name) { return m_model->column(QString::fromUtf8(name)); };
-    for (const char *hidden : {"id", "j_class"})
-        m_grid->setColumnHidden(column(hidden));
-    const int account = column("z_id");
-    m_grid->setHeading(account, QStringLiteral("账户"));
+    using F = ColumnFormat;
+    m_grid->applyColumns({
+        {.field = "id", .hidden = true},
+        {.field = "j_class", .hidden = true},
+        {.field = "日期", .width = 60, .format = F::Date},
+        {.field = "z_id", .width = 100, .heading = QStringLiteral("账户")},
+        {.field = "借出金额", .width = 60, .format = F::Currency,
+         .heading = principalHeading(m_class)},
+        {.field = "已还金额", .width = 60, .format = F::Currency},
+        {.field = "余额", .width = 90, .format = F::Currency, .readOnly = true},
+        {.field = "预计回收期", .width = 90, .format = F::Date},
+        {.field = "借给", .width = 60},
+        {.field = "借款人", .width = 100},
+    });
+    const int account = m_grid->column(QStringLiteral("z_id"));
     m_grid->setColumnDelegate(account, m_accountPicker);
     m_accountPicker->setColumn(account);
-    m_grid->setHeading(column("借出金额"), principalHeading(m_class));
-    m_grid->setColumnReadOnly(column("余额"));
-    const struct {
-        const char *column;
-        int width;
-        ColumnFormat format;
-    } shown[] = {
-        {"日期", 60, ColumnFormat::Date},         {"z_id", 100, ColumnFormat::Text},
-        {"借出金额", 60, ColumnFormat::Currency}, {"已还金额", 60, ColumnFormat::Currency},
-        {"余额", 90, ColumnFormat::Currency},     {"预计回收期", 90, ColumnFormat::Date},
-        {"借给", 60, ColumnFormat::Text},         {"借款人", 100, ColumnFormat::Text},
-    };
-    for (const auto &c : shown) {
-        m_grid->setColumnWidth(column(c.column), c.width);
-        m_grid->setColumnFormat(column(c.column), c.format);
-    }
 }
 
 void LoansPage::cellClicked(int row) {

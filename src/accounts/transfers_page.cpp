@@ -95,23 +95,16 @@ void TransfersPage::query() {
 }
 
 void TransfersPage::layoutGrid() {
-    auto column = [this](const char *name) { return m_model->column(QString::fromUtf8(name)); };
-    m_grid->setColumnHidden(column("id"));
-    const struct {
-        const char *column;
-        const char *heading;
-    } accounts[] = {{"zh1", "转出账户"}, {"zh2", "转入账户"}};
-    for (const auto &a : accounts) {
-        const int c = column(a.column);
-        m_grid->setHeading(c, QString::fromUtf8(a.heading));
-        m_grid->setColumnWidth(c, 90);
-        m_grid->setColumnDelegate(c, m_accountPicker);
-    }
-    m_grid->setColumnWidth(column("转账时间"), 90);
-    m_grid->setColumnFormat(column("转账时间"), ColumnFormat::Date);
-    m_grid->setColumnWidth(column("转账金额"), 90);
-    m_grid->setColumnFormat(column("转账金额"), ColumnFormat::Currency);
-    m_grid->setColumnWidth(column("备注"), GridWidth - 380);
+    m_grid->applyColumns({
+        {.field = "id", .hidden = true},
+        {.field = "zh1", .width = 90, .heading = QStringLiteral("转出账户")},
+        {.field = "zh2", .width = 90, .heading = QStringLiteral("转入账户")},
+        {.field = "转账时间", .width = 90, .format = ColumnFormat::Date},
+        {.field = "转账金额", .width = 90, .format = ColumnFormat::Currency},
+        {.field = "备注", .width = GridWidth - 380},
+    });
+    for (const char *account : {"zh1", "zh2"})
+        m_grid->setColumnDelegate(m_grid->column(QString::fromUtf8(account)), m_accountPicker);
 }
 
 void TransfersPage::appendBlankRow() {

@@ -70,18 +70,16 @@ void EntryPage::reloadSelectors() {
 
 void EntryPage::queryDayList() {
     m_dayRows->setRows(EntryQueries::dayList(m_context.db, *m_kind, m_queryDate->date()));
-    const int amount = m_dayList->column(QStringLiteral("金额"));
-    m_dayList->setColumnFormat(amount, ColumnFormat::YuanPicture);
-    m_dayList->setColumnFormat(m_dayList->column(QStringLiteral("时间")), ColumnFormat::Date);
-    const struct {
-        const char *heading;
-        int width;
-    } widths[] = {{"编号", 40}, {"时间", 80}, {"项目", 80},           {"收付款人", 80},
-                  {"金额", 80}, {"账户", 80}, {"备注", width() - 420}};
-    for (const auto &w : widths)
-        m_dayList->setColumnWidth(m_dayList->column(QString::fromUtf8(w.heading)), w.width);
+    m_dayList->applyColumns({
+        {.field = "编号", .width = 40},
+        {.field = "时间", .width = 80, .format = ColumnFormat::Date},
+        {.field = "项目", .width = 80},
+        {.field = "收付款人", .width = 80},
+        {.field = "金额", .width = 80, .format = ColumnFormat::YuanPicture, .sum = true},
+        {.field = "账户", .width = 80},
+        {.field = "备注", .width = width() - 420},
+    });
     m_dayList->setFooterLabel(QStringLiteral("合计:"));
-    m_dayList->setFooterSum(amount);
     m_dayList->viewport()->update();
 }
 

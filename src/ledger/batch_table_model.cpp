@@ -1,5 +1,6 @@
 #include "ledger/batch_table_model.h"
 
+#include "ledger/field_role.h"
 #include "store/books_notifier.h"
 #include "store/dates.h"
 #include "store/money.h"
@@ -541,6 +542,8 @@ Qt::ItemFlags BatchTableModel::flags(const QModelIndex &index) const {
 }
 
 QVariant BatchTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == FieldNameRole && orientation == Qt::Horizontal)
+        return columnName(section);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

@@ -47,10 +47,8 @@ HomeSummary computeHomeSummary(Database &db, const QDate &today) {
         s.claims = Money::fromColumn(totals.value(1));
         s.funds = Money::fromColumn(totals.value(2));
     }
-    if (s.funds && s.claims)
-        s.totalAssets = Money::fromRaw(s.funds->raw() + s.claims->raw());
-    if (s.totalAssets && s.debts)
-        s.netAssets = Money::fromRaw(s.totalAssets->raw() - s.debts->raw());
+    s.totalAssets = Money::sum(s.funds, s.claims);
+    s.netAssets = Money::difference(s.totalAssets, s.debts);
 
     const QDate thisMonth = Dates::firstOfMonth(today);
     const QDate lastMonth = Dates::firstOfPreviousMonth(today);

@@ -49,12 +49,10 @@ void loadClass(BatchTableModel &model, const QString &loanClass, bool onlyOutsta
 }
 
 QVariant outstanding(const QVariant &principal, const QVariant &repaid) {
-    const qint64 lent = principal.isNull() ? 0 : principal.toLongLong();
-    const qint64 back = repaid.isNull() ? 0 : repaid.toLongLong();
-    qint64 rest = 0;
-    if (__builtin_sub_overflow(lent, back, &rest))
-        return {};
-    return qlonglong(rest);
+    const Money lent = Money::fromColumn(principal).value_or(Money());
+    const Money back = Money::fromColumn(repaid).value_or(Money());
+    const std::optional<Money> rest = Money::difference(lent, back);
+    return rest ? QVariant(qlonglong(rest->raw())) : QVariant();
 }
 
 void deleteLoan(Database &db, qint64 id) {

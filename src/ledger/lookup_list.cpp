@@ -27,10 +27,3 @@ QString LookupList::nameFor(const QVariant &id) const {
     return {};
 }
 
-QVariant LookupList::idFor(const QString &name) const {
-    for (const Entry &e : m_entries)
-        if (e.name == name)
-            return e.id;
-    return {};
-}
-

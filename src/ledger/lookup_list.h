@@ -24,8 +24,6 @@ public:
 
     // Empty when the id is NULL or not in the list (an account since deleted).
     QString nameFor(const QVariant &id) const;
-    // Invalid when no entry has that name.
-    QVariant idFor(const QString &name) const;
 
 private:
     Database &m_db;

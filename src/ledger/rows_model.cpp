@@ -1,5 +1,7 @@
 #include "ledger/rows_model.h"
 
+#include "ledger/field_role.h"
+
 void RowsModel::setRows(QueryRows rows) {
     beginResetModel();
     m_rows = std::move(rows);
@@ -28,7 +30,7 @@ QVariant RowsModel::data(const QModelIndex &index, int role) const {
 }
 
 QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != FieldNameRole))
         return {};
     return m_rows.headings.value(section);
 }

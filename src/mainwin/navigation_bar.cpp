@@ -85,6 +85,3 @@ void NavigationBar::highlight(Item item) {
     paint(item, true);
 }
 
-bool NavigationBar::isHighlighted(Item item) const {
-    return m_items[item]->property("highlighted").toBool();
-}

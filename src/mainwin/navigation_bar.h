@@ -31,7 +31,6 @@ public:
 
     void clearHighlight();
     void highlight(Item item);
-    bool isHighlighted(Item item) const;
 
 signals:
     void itemClicked(NavigationBar::Item item);

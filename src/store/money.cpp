@@ -127,6 +127,29 @@ QString Money::errorText(ParseError error) {
     return {};
 }
 
+std::optional<Money> Money::sum(Money a, Money b) {
+    qint64 result = 0;
+    if (__builtin_add_overflow(a.m_raw, b.m_raw, &result))
+        return std::nullopt;
+    return Money(result);
+}
+
+std::optional<Money> Money::difference(Money a, Money b) {
+    qint64 result = 0;
+    if (__builtin_sub_overflow(a.m_raw, b.m_raw, &result))
+        return std::nullopt;
+    return Money(result);
+}
+
+std::optional<Money> Money::sum(const std::optional<Money> &a, const std::optional<Money> &b) {
+    return a && b ? sum(*a, *b) : std::nullopt;
+}
+
+std::optional<Money> Money::difference(const std::optional<Money> &a,
+                                       const std::optional<Money> &b) {
+    return a && b ? difference(*a, *b) : std::nullopt;
+}
+
 QString Money::toPlain() const {
     const Split s = split(m_raw);
     QString text = s.negative ? QStringLiteral("-") : QString();

@@ -27,6 +27,15 @@ public:
     static QString errorText(ParseError error);
 
     constexpr qint64 raw() const { return m_raw; }
+
+    // Sums and differences that report an overflow instead of wrapping round: nothing
+    // when the result leaves the currency range.
+    static std::optional<Money> sum(Money a, Money b);
+    static std::optional<Money> difference(Money a, Money b);
+    // The sum of a column that may be empty: nothing when either side is nothing.
+    static std::optional<Money> sum(const std::optional<Money> &a, const std::optional<Money> &b);
+    static std::optional<Money> difference(const std::optional<Money> &a,
+                                           const std::optional<Money> &b);
     double toDouble() const { return double(m_raw) / Scale; }
 
     // "1250.5", "0", "-2": no currency sign, no grouping, no trailing zeros.

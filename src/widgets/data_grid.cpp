@@ -1,5 +1,7 @@
 #include "widgets/data_grid.h"
 
+#include "ledger/field_role.h"
+
 #include "store/dates.h"
 #include "store/money.h"
 
@@ -303,13 +305,31 @@ void DataGrid::setModel(QAbstractItemModel *model) {
     modelReset();
 }
 
-int DataGrid::column(const QString &heading) const {
+int DataGrid::column(const QString &field) const {
     if (!m_model)
         return -1;
     for (int c = 0; c < m_model->columnCount(); ++c)
-        if (m_model->headerData(c, Qt::Horizontal).toString() == heading)
+        if (m_model->headerData(c, Qt::Horizontal, FieldNameRole).toString() == field)
             return c;
     return -1;
+}
+
+void DataGrid::applyColumns(std::initializer_list<GridColumn> columns) {
+    for (const GridColumn &c : columns) {
+        const int at = column(QString::fromUtf8(c.field));
+        if (at < 0) {
+            qWarning("DataGrid: no column %s", c.field);
+            continue;
+        }
+        setColumnHidden(at, c.hidden);
+        setColumnReadOnly(at, c.readOnly);
+        if (c.width >= 0)
+            setColumnWidth(at, c.width);
+        setColumnFormat(at, c.format);
+        setFooterSum(at, c.sum);
+        if (!c.heading.isEmpty())
+            setHeading(at, c.heading);
+    }
 }
 
 void DataGrid::setColumnHidden(int column, bool hidden) {
@@ -363,15 +383,6 @@ void DataGrid::moveColumn(int column, int visualPosition) {
                             std::clamp(visualPosition, 0, header->count() - 1));
 }
 
-void DataGrid::clearColumnSettings() {
-    m_settings.clear();
-    m_footerSums.clear();
-    QHeaderView *header = m_view->horizontalHeader();
-    for (int c = 0; c < header->count(); ++c)
-        header->setSectionHidden(c, false);
-    m_footer->update();
-}
-
 void DataGrid::setRowHeight(int pixels) {
     QHeaderView *rows = m_view->verticalHeader();
     rows->setMinimumSectionSize(std::min(pixels, rows->minimumSectionSize()));
@@ -418,10 +429,6 @@ void DataGrid::setFooterVisible(bool visible) {
     // bar is replaced by one under the footer.
     m_view->setHorizontalScrollBarPolicy(visible ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     syncScrollBar();
-}
-
-bool DataGrid::isFooterVisible() const {
-    return !m_footer->isHidden();
 }
 
 void DataGrid::setFooterLabel(const QString &text) {

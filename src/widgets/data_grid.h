@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 
 class QAbstractItemModel;
 class QModelIndex;
@@ -24,6 +25,18 @@ enum class ColumnFormat {
     YuanPicture, // "￥12.50", "￥.50"
     Currency,    // "¥1,234.50"
     Date,        // "2024-05-03", with the time only when it is not midnight
+};
+
+// One column of a list as a page lays it out, found by its field name (the select's
+// name for it). Pages keep one table of these per list.
+struct GridColumn {
+    const char *field;
+    int width = -1; // the least width; -1 leaves it as it is
+    ColumnFormat format = ColumnFormat::Text;
+    bool hidden = false;
+    bool readOnly = false;
+    bool sum = false;     // summed in the footer
+    QString heading = {}; // shown instead of the field name
 };
 
 // The one grid of every list: a table with a footer row of sums underneath that follows
@@ -54,8 +67,10 @@ public:
     QTableView *view() const;
     QWidget *viewport() const;
 
-    // Model column whose heading is this text, -1 when none.
-    int column(const QString &heading) const;
+    // Model column with this field name (see FieldNameRole), -1 when none.
+    int column(const QString &field) const;
+    // Lays the columns out as the table says; the model's other columns stay as they are.
+    void applyColumns(std::initializer_list<GridColumn> columns);
 
     void setColumnHidden(int column, bool hidden = true);
     void setColumnReadOnly(int column, bool readOnly = true);
@@ -66,7 +81,6 @@ public:
     void setColumnDelegate(int column, QStyledItemDelegate *delegate);
     void setHeading(int column, const QString &text);
     void moveColumn(int column, int visualPosition);
-    void clearColumnSettings();
 
     void setRowHeight(int pixels);
     void setReadOnly(bool readOnly);
@@ -76,7 +90,6 @@ public:
     void setCellDrawHook(CellDrawHook hook);
 
     void setFooterVisible(bool visible);
-    bool isFooterVisible() const;
     // The static text under the first visible column; shows the footer.
     void setFooterLabel(const QString &text);
     void setFooterSum(int column, bool on = true);

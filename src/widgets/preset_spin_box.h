@@ -14,8 +14,6 @@ public:
 
     // The range the user picks from.
     void setPickRange(int minimum, int maximum);
-    int pickMinimum() const { return m_pickMinimum; }
-    int pickMaximum() const { return m_pickMaximum; }
 
     // Sets the value as it is, even outside the pick range.
     void preset(int value);

@@ -2,6 +2,7 @@
 #include "store/money.h"
 
 #include <QTest>
+#include <limits>
 
 class TestMoney : public QObject {
     Q_OBJECT
@@ -106,6 +107,17 @@ private slots:
     void plainTextReadsBackExactly() {
         for (qint64 raw : {qint64(1), qint64(-1), qint64(123456789), qint64(9223372036854775807LL)})
             QCOMPARE(Money::parse(Money::fromRaw(raw).toPlain())->raw(), raw);
+    }
+
+    void arithmeticReportsOverflowInsteadOfWrapping() {
+        const Money max = Money::fromRaw(std::numeric_limits<qint64>::max());
+        const Money min = Money::fromRaw(std::numeric_limits<qint64>::min());
+        QCOMPARE(Money::sum(Money::fromYuan(2), Money::fromRaw(5000)), Money::fromRaw(25000));
+        QVERIFY(!Money::sum(max, Money::fromRaw(1)));
+        QVERIFY(!Money::difference(min, Money::fromRaw(1)));
+        QCOMPARE(Money::difference(Money(), max), Money::fromRaw(-max.raw()));
+        // An empty side gives an empty result, as an empty column would.
+        QVERIFY(!Money::sum(std::optional<Money>(), std::optional<Money>(Money::fromYuan(1))));
     }
 
     void monthHelpersCrossYearEnds() {
