@@ -3,6 +3,7 @@
 #include "ledger/account_queries.h"
 #include "ledger/tidy.h"
 #include "core/app_context.h"
+#include "core/error_policy.h"
 #include "ledger/batch_table_model.h"
 #include "widgets/data_grid.h"
 #include "widgets/page_parts.h"
@@ -46,7 +47,7 @@ AccountsPage::AccountsPage(const AppContext &context, QWidget *parent)
     m_tabs->addTab(buildListTab(), QStringLiteral("账户管理"));
     m_chartTab = buildChartTab();
     m_tabs->addTab(m_chartTab, QStringLiteral("图表分析"));
-    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+    ErrorPolicy::connect(m_tabs, &QTabWidget::currentChanged, this, m_context.prompts, [this](int index) {
         if (m_tabs->widget(index) == m_chartTab)
             showCharts();
     });
@@ -76,10 +77,10 @@ QWidget *AccountsPage::buildListTab() {
     m_grid->setModel(m_model);
     PageParts::showCutTextOnHover(m_grid);
 
-    connect(m_grid, &DataGrid::cellClicked, this, &AccountsPage::cellClicked);
-    connect(add, &QPushButton::clicked, this, &AccountsPage::addAccount);
-    connect(remove, &QPushButton::clicked, this, &AccountsPage::deleteAccount);
-    connect(save, &QPushButton::clicked, this, &AccountsPage::save);
+    ErrorPolicy::connect(m_grid, &DataGrid::cellClicked, this, m_context.prompts, &AccountsPage::cellClicked);
+    ErrorPolicy::connect(add, &QPushButton::clicked, this, m_context.prompts, &AccountsPage::addAccount);
+    ErrorPolicy::connect(remove, &QPushButton::clicked, this, m_context.prompts, &AccountsPage::deleteAccount);
+    ErrorPolicy::connect(save, &QPushButton::clicked, this, m_context.prompts, &AccountsPage::save);
     return tab;
 }
 
@@ -248,9 +249,11 @@ void AccountsPage::save() {
         return;
     }
     // A failed save keeps every edit on screen, pending, for the user to mend.
-    if (!m_model->save().ok) {
-        m_context.prompts.inform(Captions::system(), QStringLiteral("对不起，数据格式不对"),
-                                 Prompts::Icon::None);
+    if (const auto result = m_model->save(); !result.ok) {
+        m_context.prompts.inform(
+            Captions::system(),
+            ErrorPolicy::messageWithReason(QStringLiteral("对不起，数据格式不对"), result.engineText),
+            Prompts::Icon::None);
         return;
     }
 }

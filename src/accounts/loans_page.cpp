@@ -69,33 +69,33 @@ LoansPage::LoansPage(const AppContext &context, QWidget *parent)
     m_hint->setGeometry(120, 448, 521, 41);
     m_hint->raise();
 
-    connect(m_borrowed, &QRadioButton::toggled, this, [this](bool on) {
+    ErrorPolicy::connect(m_borrowed, &QRadioButton::toggled, this, m_context.prompts, [this](bool on) {
         if (on)
             chooseClass(QStringLiteral("S"));
     });
-    connect(m_lent, &QRadioButton::toggled, this, [this](bool on) {
+    ErrorPolicy::connect(m_lent, &QRadioButton::toggled, this, m_context.prompts, [this](bool on) {
         if (on)
             chooseClass(QStringLiteral("Z"));
     });
-    connect(m_onlyOutstanding, &QCheckBox::toggled, this, &LoansPage::reload);
+    ErrorPolicy::connect(m_onlyOutstanding, &QCheckBox::toggled, this, m_context.prompts, &LoansPage::reload);
     connect(m_hint, &ClickableLabel::clicked, m_hint, &QWidget::hide);
-    connect(add, &QPushButton::clicked, this, &LoansPage::addLoan);
-    connect(remove, &QPushButton::clicked, this, &LoansPage::deleteLoan);
-    connect(save, &QPushButton::clicked, this, &LoansPage::save);
+    ErrorPolicy::connect(add, &QPushButton::clicked, this, m_context.prompts, &LoansPage::addLoan);
+    ErrorPolicy::connect(remove, &QPushButton::clicked, this, m_context.prompts, &LoansPage::deleteLoan);
+    ErrorPolicy::connect(save, &QPushButton::clicked, this, m_context.prompts, &LoansPage::save);
 
     // Moving to another row ends the editing of the one left behind.
-    connect(m_grid, &DataGrid::currentRowChanged, this, [this](int row) {
+    ErrorPolicy::connect(m_grid, &DataGrid::currentRowChanged, this, m_context.prompts, [this](int row) {
         if (row != m_editingRow)
             m_editingRow = -1;
     });
     // A value typed into a row starts editing it.
-    connect(m_model, &QAbstractItemModel::dataChanged, this,
+    ErrorPolicy::connect(m_model, &QAbstractItemModel::dataChanged, this, m_context.prompts,
             [this](const QModelIndex &from, const QModelIndex &to) {
                 if (!m_writingClass && from.row() == to.row())
                     m_editingRow = from.row();
             });
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { m_editingRow = -1; });
-    connect(m_grid, &DataGrid::cellClicked, this, [this](int row, int) { cellClicked(row); });
+    ErrorPolicy::connect(m_model, &QAbstractItemModel::modelReset, this, m_context.prompts, [this] { m_editingRow = -1; });
+    ErrorPolicy::connect(m_grid, &DataGrid::cellClicked, this, m_context.prompts, [this](int row, int) { cellClicked(row); });
 }
 
 void LoansPage::enter() {
@@ -182,10 +182,12 @@ void LoansPage::save() {
         m_model->cancel();
         return;
     }
-    const bool saved = LoanQueries::saveLoans(m_context.db, *m_model, m_class).ok;
+    const auto result = LoanQueries::saveLoans(m_context.db, *m_model, m_class);
     m_editingRow = -1;
     // Reported, not passed over: the rows stay on screen, pending, for another try.
-    if (!saved)
-        m_context.prompts.inform(Captions::system(), QStringLiteral("对不起，数据格式不对"),
-                                 Prompts::Icon::None);
+    if (!result.ok)
+        m_context.prompts.inform(
+            Captions::system(),
+            ErrorPolicy::messageWithReason(QStringLiteral("对不起，数据格式不对"), result.engineText),
+            Prompts::Icon::None);
 }

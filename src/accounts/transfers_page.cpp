@@ -70,10 +70,10 @@ TransfersPage::TransfersPage(const AppContext &context, QWidget *parent)
     // One drop-down of account names serves both account columns.
     m_accountPicker = new LookupDelegate(m_accounts, m_grid);
 
-    connect(add, &QPushButton::clicked, this, &TransfersPage::appendBlankRow);
-    connect(remove, &QPushButton::clicked, this, &TransfersPage::deleteTransfer);
-    connect(save, &QPushButton::clicked, this, &TransfersPage::save);
-    connect(find, &QPushButton::clicked, this, &TransfersPage::query);
+    ErrorPolicy::connect(add, &QPushButton::clicked, this, m_context.prompts, &TransfersPage::appendBlankRow);
+    ErrorPolicy::connect(remove, &QPushButton::clicked, this, m_context.prompts, &TransfersPage::deleteTransfer);
+    ErrorPolicy::connect(save, &QPushButton::clicked, this, m_context.prompts, &TransfersPage::save);
+    ErrorPolicy::connect(find, &QPushButton::clicked, this, m_context.prompts, &TransfersPage::query);
 }
 
 void TransfersPage::setUp() {
@@ -133,7 +133,9 @@ void TransfersPage::save() {
         query();
         return;
     }
-    if (!m_model->save().ok)
-        m_context.prompts.inform(Captions::system(), QStringLiteral("对不起，请选择时间"),
-                                 Prompts::Icon::None);
+    if (const auto result = m_model->save(); !result.ok)
+        m_context.prompts.inform(
+            Captions::system(),
+            ErrorPolicy::messageWithReason(QStringLiteral("对不起，请选择时间"), result.engineText),
+            Prompts::Icon::None);
 }

@@ -2,6 +2,7 @@
 #include "budget/budget_page.h"
 
 #include "core/app_context.h"
+#include "core/error_policy.h"
 #include "ledger/budget_comparison_model.h"
 #include "budget/budget_editor.h"
 #include "ledger/budget_queries.h"
@@ -47,7 +48,7 @@ QWidget *BudgetPage::buildComparisonTab() {
     m_month->setFixedWidth(60);
     auto *refreshButton = new QPushButton(QStringLiteral("刷新"), tab);
     refreshButton->setFixedSize(72, 26);
-    connect(refreshButton, &QPushButton::clicked, this, &BudgetPage::refresh);
+    ErrorPolicy::connect(refreshButton, &QPushButton::clicked, this, m_context.prompts, &BudgetPage::refresh);
 
     m_comparison = new BudgetComparisonModel(this);
     m_comparisonGrid = new DataGrid(tab);

@@ -1,6 +1,7 @@
 #include "categories/category_page.h"
 
 #include "core/app_context.h"
+#include "core/error_policy.h"
 #include "ledger/category_store.h"
 #include "widgets/data_grid.h"
 #include "store/database.h"
@@ -56,10 +57,10 @@ CategoryPage::CategoryPage(const AppContext &context, QWidget *parent)
     grids->addWidget(m_subGrid, 1);
     outer->addLayout(grids, 1);
 
-    connect(m_topGrid, &DataGrid::currentRowChanged, this, &CategoryPage::topLevelRowChanged);
-    connect(m_topGrid, &DataGrid::mousePressed, this,
+    ErrorPolicy::connect(m_topGrid, &DataGrid::currentRowChanged, this, m_context.prompts, &CategoryPage::topLevelRowChanged);
+    ErrorPolicy::connect(m_topGrid, &DataGrid::mousePressed, this, m_context.prompts,
             [this] { m_lists.fillTopLevelKeys(m_topGrid->currentRow()); });
-    connect(m_subGrid, &DataGrid::mousePressed, this,
+    ErrorPolicy::connect(m_subGrid, &DataGrid::mousePressed, this, m_context.prompts,
             [this] { m_lists.fillSubCategoryKeys(m_subGrid->currentRow()); });
 }
 
@@ -83,7 +84,7 @@ QWidget *CategoryPage::buildButtons(Side side, int firstNumber) {
         auto *button = new QPushButton(QString::fromUtf8(b.caption), box);
         button->setObjectName(QStringLiteral("Button%1").arg(number++));
         button->setFixedSize(72, 26);
-        connect(button, &QPushButton::clicked, this, b.action);
+        ErrorPolicy::connect(button, &QPushButton::clicked, this, m_context.prompts, b.action);
         row->addWidget(button);
     }
     row->addStretch(1);
@@ -168,11 +169,18 @@ void CategoryPage::save(Side side) {
     if (Questions::confirmSave(m_context.prompts)) {
         // A failed save keeps every pending row as it was, so the user can mend the
         // offending one and save again.
-        saved = !hasUnfilledNewRow(model) && model.save().ok;
+        QString reason;
+        if (!hasUnfilledNewRow(model)) {
+            const BatchTableModel::SaveResult result = model.save();
+            saved = result.ok;
+            reason = result.engineText;
+        }
         if (!saved)
-            m_context.prompts.inform(Captions::application(),
-                                     QStringLiteral("错误！不能有空行和重复的项目名称。"),
-                                     Prompts::Icon::None);
+            m_context.prompts.inform(
+                Captions::application(),
+                ErrorPolicy::messageWithReason(
+                    QStringLiteral("错误！不能有空行和重复的项目名称。"), reason),
+                Prompts::Icon::None);
     } else {
         model.cancel();
         if (topLevel)

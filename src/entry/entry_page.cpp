@@ -3,6 +3,7 @@
 
 #include "entry/amount_filter.h"
 #include "core/app_context.h"
+#include "core/error_policy.h"
 #include "widgets/art.h"
 #include "entry/calculator_box.h"
 #include "entry/category_list_box.h"
@@ -197,19 +198,19 @@ void EntryPage::resizeEvent(QResizeEvent *event) {
 }
 
 void EntryPage::connectActions() {
-    connect(m_addButton, &QPushButton::clicked, this, &EntryPage::add);
-    connect(m_deleteButton, &QPushButton::clicked, this, &EntryPage::remove);
-    connect(m_saveButton, &QPushButton::clicked, this, &EntryPage::save);
-    connect(m_yesterdayButton, &QPushButton::clicked, this, [this] { shiftDates(-1); });
-    connect(m_todayButton, &QPushButton::clicked, this, &EntryPage::today);
-    connect(m_tomorrowButton, &QPushButton::clicked, this, [this] { shiftDates(1); });
-    connect(m_queryButton, &QPushButton::clicked, this, &EntryPage::queryDayList);
-    connect(m_entryDate, &QDateEdit::dateChanged, this, &EntryPage::entryDateChanged);
-    connect(m_category, &QLineEdit::textChanged, this, &EntryPage::categoryTextChanged);
-    connect(m_categoryList, &CategoryListBox::topCategoryChosen, this,
+    ErrorPolicy::connect(m_addButton, &QPushButton::clicked, this, m_context.prompts, &EntryPage::add);
+    ErrorPolicy::connect(m_deleteButton, &QPushButton::clicked, this, m_context.prompts, &EntryPage::remove);
+    ErrorPolicy::connect(m_saveButton, &QPushButton::clicked, this, m_context.prompts, &EntryPage::save);
+    ErrorPolicy::connect(m_yesterdayButton, &QPushButton::clicked, this, m_context.prompts, [this] { shiftDates(-1); });
+    ErrorPolicy::connect(m_todayButton, &QPushButton::clicked, this, m_context.prompts, &EntryPage::today);
+    ErrorPolicy::connect(m_tomorrowButton, &QPushButton::clicked, this, m_context.prompts, [this] { shiftDates(1); });
+    ErrorPolicy::connect(m_queryButton, &QPushButton::clicked, this, m_context.prompts, &EntryPage::queryDayList);
+    ErrorPolicy::connect(m_entryDate, &QDateEdit::dateChanged, this, m_context.prompts, &EntryPage::entryDateChanged);
+    ErrorPolicy::connect(m_category, &QLineEdit::textChanged, this, m_context.prompts, &EntryPage::categoryTextChanged);
+    ErrorPolicy::connect(m_categoryList, &CategoryListBox::topCategoryChosen, this, m_context.prompts,
             &EntryPage::topCategoryChosen);
-    connect(m_categoryList, &CategoryListBox::categoryClicked, this, &EntryPage::categoryPicked);
-    connect(m_dayList, &DataGrid::cellClicked, this, [this](int row, int) { dayRowClicked(row); });
+    ErrorPolicy::connect(m_categoryList, &CategoryListBox::categoryClicked, this, m_context.prompts, &EntryPage::categoryPicked);
+    ErrorPolicy::connect(m_dayList, &DataGrid::cellClicked, this, m_context.prompts, [this](int row, int) { dayRowClicked(row); });
 }
 
 bool EntryPage::eventFilter(QObject *watched, QEvent *event) {

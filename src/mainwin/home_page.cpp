@@ -1,5 +1,6 @@
 #include "mainwin/home_page.h"
 
+#include "core/error_policy.h"
 #include "widgets/art.h"
 #include "widgets/clickable_label.h"
 #include "store/database.h"
@@ -89,7 +90,7 @@ void HomePage::buildSignature() {
 
     connect(edit, &ClickableLabel::clicked, m_editor, &QWidget::show);
     connect(cancel, &QPushButton::clicked, m_editor, &QWidget::hide);
-    connect(ok, &QPushButton::clicked, this, &HomePage::saveSignature);
+    ErrorPolicy::connect(ok, &QPushButton::clicked, this, m_context.prompts, &HomePage::saveSignature);
 }
 
 QLabel *HomePage::addFigure(QWidget *panel, const QString &heading, int x, int centreY) {
