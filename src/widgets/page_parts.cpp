@@ -61,6 +61,22 @@ void showCutTextOnHover(DataGrid *grid) {
     grid->viewport()->installEventFilter(new CutTextTips(grid));
 }
 
+bool mayLeave(Prompts &prompts, bool pending, const std::function<bool()> &save,
+              const std::function<void()> &drop) {
+    if (!pending)
+        return true;
+    switch (Questions::askSaveChanges(prompts)) {
+    case Prompts::Answer::Yes:
+        return save();
+    case Prompts::Answer::No:
+        drop();
+        return true;
+    case Prompts::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
 std::optional<qint64> confirmedDeleteOfCurrentRow(DataGrid &grid, BatchTableModel &model,
                                                   Prompts &prompts) {
     const QVariant id = model.value(grid.currentRow(), QStringLiteral("id"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class BatchTableModel;
@@ -28,5 +29,11 @@ void showCutTextOnHover(DataGrid *grid);
 // with the id behind it). Nothing, and no question, for a blank or unsaved row.
 std::optional<qint64> confirmedDeleteOfCurrentRow(DataGrid &grid, BatchTableModel &model,
                                                   Prompts &prompts);
+
+// Leaving a list that holds unsaved changes: asks "数据已修改，是否保存？". Yes runs save
+// (which says itself why it failed and gives false), No runs drop, Cancel stays. True when
+// the user may go on; without pending changes, true at once and nothing is asked.
+bool mayLeave(Prompts &prompts, bool pending, const std::function<bool()> &save,
+              const std::function<void()> &drop);
 
 } // namespace PageParts
