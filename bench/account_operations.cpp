@@ -1,10 +1,10 @@
+#include "bench_operation.h"
 #include "ledger/account_queries.h"
 #include "ledger/batch_table_model.h"
-#include "bench_operation.h"
-#include "store/database.h"
 #include "ledger/loan_queries.h"
 #include "ledger/tidy.h"
 #include "ledger/transfer_queries.h"
+#include "store/database.h"
 
 #include <memory>
 

@@ -3,8 +3,8 @@
 // it: the median over repeated runs, and its ratio to the floor (one full scan summing
 // the entry amounts).
 #include "bench_operation.h"
-#include "store/database.h"
 #include "ledger_generator.h"
+#include "store/database.h"
 #include "store/schema.h"
 
 #include <QCommandLineParser>

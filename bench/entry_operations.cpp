@@ -1,6 +1,6 @@
 #include "bench_operation.h"
-#include "store/database.h"
 #include "ledger/entry_queries.h"
+#include "store/database.h"
 
 // The entry page's statements, as the page runs them: the day list on entry, Save and
 // Delete; the quick search on every key typed into the category field; the information

@@ -1,6 +1,6 @@
 #include "bench_operation.h"
-#include "store/database.h"
 #include "ledger/home_summary.h"
+#include "store/database.h"
 
 std::vector<BenchOperation> homeOperations(Database &db) {
     return {

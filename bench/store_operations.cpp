@@ -1,5 +1,5 @@
-#include "ledger/account_totals.h"
 #include "bench_operation.h"
+#include "ledger/account_totals.h"
 #include "store/database.h"
 
 std::vector<BenchOperation> storeOperations(Database &db) {

@@ -1,14 +1,14 @@
 #include "accounts/accounts_page.h"
 
-#include "ledger/account_queries.h"
-#include "ledger/tidy.h"
 #include "core/app_context.h"
 #include "core/error_policy.h"
-#include "ledger/batch_table_model.h"
-#include "widgets/data_grid.h"
-#include "widgets/page_parts.h"
 #include "core/questions.h"
 #include "core/services.h"
+#include "ledger/account_queries.h"
+#include "ledger/batch_table_model.h"
+#include "ledger/tidy.h"
+#include "widgets/data_grid.h"
+#include "widgets/page_parts.h"
 
 #include <QChart>
 #include <QChartView>
@@ -47,10 +47,11 @@ AccountsPage::AccountsPage(const AppContext &context, QWidget *parent)
     m_tabs->addTab(buildListTab(), QStringLiteral("账户管理"));
     m_chartTab = buildChartTab();
     m_tabs->addTab(m_chartTab, QStringLiteral("图表分析"));
-    ErrorPolicy::connect(m_tabs, &QTabWidget::currentChanged, this, m_context.prompts, [this](int index) {
-        if (m_tabs->widget(index) == m_chartTab)
-            showCharts();
-    });
+    ErrorPolicy::connect(m_tabs, &QTabWidget::currentChanged, this, m_context.prompts,
+                         [this](int index) {
+                             if (m_tabs->widget(index) == m_chartTab)
+                                 showCharts();
+                         });
 }
 
 QWidget *AccountsPage::buildListTab() {
@@ -77,9 +78,12 @@ QWidget *AccountsPage::buildListTab() {
     m_grid->setModel(m_model);
     PageParts::showCutTextOnHover(m_grid);
 
-    ErrorPolicy::connect(m_grid, &DataGrid::cellClicked, this, m_context.prompts, &AccountsPage::cellClicked);
-    ErrorPolicy::connect(add, &QPushButton::clicked, this, m_context.prompts, &AccountsPage::addAccount);
-    ErrorPolicy::connect(remove, &QPushButton::clicked, this, m_context.prompts, &AccountsPage::deleteAccount);
+    ErrorPolicy::connect(m_grid, &DataGrid::cellClicked, this, m_context.prompts,
+                         &AccountsPage::cellClicked);
+    ErrorPolicy::connect(add, &QPushButton::clicked, this, m_context.prompts,
+                         &AccountsPage::addAccount);
+    ErrorPolicy::connect(remove, &QPushButton::clicked, this, m_context.prompts,
+                         &AccountsPage::deleteAccount);
     ErrorPolicy::connect(save, &QPushButton::clicked, this, m_context.prompts, &AccountsPage::save);
     return tab;
 }
@@ -250,10 +254,10 @@ void AccountsPage::save() {
     }
     // A failed save keeps every edit on screen, pending, for the user to mend.
     if (const auto result = m_model->save(); !result.ok) {
-        m_context.prompts.inform(
-            Captions::system(),
-            ErrorPolicy::messageWithReason(QStringLiteral("对不起，数据格式不对"), result.engineText),
-            Prompts::Icon::None);
+        m_context.prompts.inform(Captions::system(),
+                                 ErrorPolicy::messageWithReason(
+                                     QStringLiteral("对不起，数据格式不对"), result.engineText),
+                                 Prompts::Icon::None);
         return;
     }
 }

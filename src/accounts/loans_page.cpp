@@ -1,17 +1,17 @@
 #include "accounts/loans_page.h"
 
 #include "accounts/account_picker.h"
-#include "ledger/account_queries.h"
 #include "core/app_context.h"
-#include "store/books_notifier.h"
 #include "core/error_policy.h"
-#include "ledger/batch_table_model.h"
-#include "widgets/clickable_label.h"
-#include "widgets/data_grid.h"
-#include "ledger/loan_queries.h"
-#include "widgets/page_parts.h"
 #include "core/questions.h"
 #include "core/services.h"
+#include "ledger/account_queries.h"
+#include "ledger/batch_table_model.h"
+#include "ledger/loan_queries.h"
+#include "store/books_notifier.h"
+#include "widgets/clickable_label.h"
+#include "widgets/data_grid.h"
+#include "widgets/page_parts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -69,33 +69,39 @@ LoansPage::LoansPage(const AppContext &context, QWidget *parent)
     m_hint->setGeometry(120, 448, 521, 41);
     m_hint->raise();
 
-    ErrorPolicy::connect(m_borrowed, &QRadioButton::toggled, this, m_context.prompts, [this](bool on) {
-        if (on)
-            chooseClass(QStringLiteral("S"));
-    });
+    ErrorPolicy::connect(m_borrowed, &QRadioButton::toggled, this, m_context.prompts,
+                         [this](bool on) {
+                             if (on)
+                                 chooseClass(QStringLiteral("S"));
+                         });
     ErrorPolicy::connect(m_lent, &QRadioButton::toggled, this, m_context.prompts, [this](bool on) {
         if (on)
             chooseClass(QStringLiteral("Z"));
     });
-    ErrorPolicy::connect(m_onlyOutstanding, &QCheckBox::toggled, this, m_context.prompts, &LoansPage::reload);
+    ErrorPolicy::connect(m_onlyOutstanding, &QCheckBox::toggled, this, m_context.prompts,
+                         &LoansPage::reload);
     connect(m_hint, &ClickableLabel::clicked, m_hint, &QWidget::hide);
     ErrorPolicy::connect(add, &QPushButton::clicked, this, m_context.prompts, &LoansPage::addLoan);
-    ErrorPolicy::connect(remove, &QPushButton::clicked, this, m_context.prompts, &LoansPage::deleteLoan);
+    ErrorPolicy::connect(remove, &QPushButton::clicked, this, m_context.prompts,
+                         &LoansPage::deleteLoan);
     ErrorPolicy::connect(save, &QPushButton::clicked, this, m_context.prompts, &LoansPage::save);
 
     // Moving to another row ends the editing of the one left behind.
-    ErrorPolicy::connect(m_grid, &DataGrid::currentRowChanged, this, m_context.prompts, [this](int row) {
-        if (row != m_editingRow)
-            m_editingRow = -1;
-    });
+    ErrorPolicy::connect(m_grid, &DataGrid::currentRowChanged, this, m_context.prompts,
+                         [this](int row) {
+                             if (row != m_editingRow)
+                                 m_editingRow = -1;
+                         });
     // A value typed into a row starts editing it.
     ErrorPolicy::connect(m_model, &QAbstractItemModel::dataChanged, this, m_context.prompts,
-            [this](const QModelIndex &from, const QModelIndex &to) {
-                if (!m_writingClass && from.row() == to.row())
-                    m_editingRow = from.row();
-            });
-    ErrorPolicy::connect(m_model, &QAbstractItemModel::modelReset, this, m_context.prompts, [this] { m_editingRow = -1; });
-    ErrorPolicy::connect(m_grid, &DataGrid::cellClicked, this, m_context.prompts, [this](int row, int) { cellClicked(row); });
+                         [this](const QModelIndex &from, const QModelIndex &to) {
+                             if (!m_writingClass && from.row() == to.row())
+                                 m_editingRow = from.row();
+                         });
+    ErrorPolicy::connect(m_model, &QAbstractItemModel::modelReset, this, m_context.prompts,
+                         [this] { m_editingRow = -1; });
+    ErrorPolicy::connect(m_grid, &DataGrid::cellClicked, this, m_context.prompts,
+                         [this](int row, int) { cellClicked(row); });
 }
 
 void LoansPage::enter() {
@@ -139,7 +145,9 @@ void LoansPage::layoutGrid() {
         {.field = "j_class", .hidden = true},
         {.field = "日期", .width = 60, .format = F::Date},
         {.field = "z_id", .width = 100, .heading = QStringLiteral("账户")},
-        {.field = "借出金额", .width = 60, .format = F::Currency,
+        {.field = "借出金额",
+         .width = 60,
+         .format = F::Currency,
          .heading = principalHeading(m_class)},
         {.field = "已还金额", .width = 60, .format = F::Currency},
         {.field = "余额", .width = 90, .format = F::Currency, .readOnly = true},
@@ -186,8 +194,8 @@ void LoansPage::save() {
     m_editingRow = -1;
     // Reported, not passed over: the rows stay on screen, pending, for another try.
     if (!result.ok)
-        m_context.prompts.inform(
-            Captions::system(),
-            ErrorPolicy::messageWithReason(QStringLiteral("对不起，数据格式不对"), result.engineText),
-            Prompts::Icon::None);
+        m_context.prompts.inform(Captions::system(),
+                                 ErrorPolicy::messageWithReason(
+                                     QStringLiteral("对不起，数据格式不对"), result.engineText),
+                                 Prompts::Icon::None);
 }

@@ -1,17 +1,17 @@
 #include "accounts/transfers_page.h"
 
-#include "ledger/account_queries.h"
 #include "core/app_context.h"
 #include "core/error_policy.h"
+#include "core/questions.h"
+#include "core/services.h"
+#include "ledger/account_queries.h"
+#include "ledger/batch_table_model.h"
+#include "ledger/transfer_queries.h"
 #include "store/books_notifier.h"
 #include "store/dates.h"
-#include "ledger/batch_table_model.h"
 #include "widgets/data_grid.h"
 #include "widgets/lookup_delegate.h"
 #include "widgets/page_parts.h"
-#include "core/questions.h"
-#include "core/services.h"
-#include "ledger/transfer_queries.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -70,10 +70,14 @@ TransfersPage::TransfersPage(const AppContext &context, QWidget *parent)
     // One drop-down of account names serves both account columns.
     m_accountPicker = new LookupDelegate(m_accounts, m_grid);
 
-    ErrorPolicy::connect(add, &QPushButton::clicked, this, m_context.prompts, &TransfersPage::appendBlankRow);
-    ErrorPolicy::connect(remove, &QPushButton::clicked, this, m_context.prompts, &TransfersPage::deleteTransfer);
-    ErrorPolicy::connect(save, &QPushButton::clicked, this, m_context.prompts, &TransfersPage::save);
-    ErrorPolicy::connect(find, &QPushButton::clicked, this, m_context.prompts, &TransfersPage::query);
+    ErrorPolicy::connect(add, &QPushButton::clicked, this, m_context.prompts,
+                         &TransfersPage::appendBlankRow);
+    ErrorPolicy::connect(remove, &QPushButton::clicked, this, m_context.prompts,
+                         &TransfersPage::deleteTransfer);
+    ErrorPolicy::connect(save, &QPushButton::clicked, this, m_context.prompts,
+                         &TransfersPage::save);
+    ErrorPolicy::connect(find, &QPushButton::clicked, this, m_context.prompts,
+                         &TransfersPage::query);
 }
 
 void TransfersPage::setUp() {

@@ -1,11 +1,11 @@
 #include "app/login_window.h"
 
 #include "core/error_policy.h"
-#include "widgets/art.h"
-#include "widgets/clickable_label.h"
-#include "store/database.h"
 #include "core/questions.h"
 #include "core/services.h"
+#include "store/database.h"
+#include "widgets/art.h"
+#include "widgets/clickable_label.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -123,7 +123,7 @@ void LoginWindow::tryLogin() {
 void LoginWindow::rememberLogin() {
     if (m_remember->isChecked())
         m_db.exec(QStringLiteral("update sys_sys set isuser=:user, ispwd=:pwd, isji=1 where id=1"),
-                   {{"user", m_users->currentText()}, {"pwd", m_password->text()}});
+                  {{"user", m_users->currentText()}, {"pwd", m_password->text()}});
     else
         m_db.exec(QStringLiteral("update sys_sys set isji=0 where id=1"));
 }

@@ -2,10 +2,10 @@
 
 #include "core/app_context.h"
 #include "core/error_policy.h"
-#include "widgets/data_grid.h"
-#include "widgets/lookup_delegate.h"
 #include "core/questions.h"
 #include "core/services.h"
+#include "widgets/data_grid.h"
+#include "widgets/lookup_delegate.h"
 #include "widgets/text_cell_delegate.h"
 
 #include <QHideEvent>
@@ -46,7 +46,8 @@ BudgetEditor::BudgetEditor(const AppContext &context, QWidget *parent)
     layout->addWidget(m_grid);
 
     // Leaving a row writes it, as a grid posts the row it leaves.
-    ErrorPolicy::connect(m_grid, &DataGrid::currentRowChanged, this, m_context.prompts, [this] { writePending(); });
+    ErrorPolicy::connect(m_grid, &DataGrid::currentRowChanged, this, m_context.prompts,
+                         [this] { writePending(); });
     // Shown once the editor has closed: a box that opens while it is still committing
     // would take its focus and have it commit a second time.
     connect(

@@ -1,10 +1,10 @@
-#include "core/services.h"
 #include "budget/budget_page.h"
+#include "core/services.h"
 
+#include "budget/budget_editor.h"
 #include "core/app_context.h"
 #include "core/error_policy.h"
 #include "ledger/budget_comparison_model.h"
-#include "budget/budget_editor.h"
 #include "ledger/budget_queries.h"
 #include "widgets/data_grid.h"
 #include "widgets/preset_spin_box.h"
@@ -15,7 +15,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-BudgetPage::BudgetPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+BudgetPage::BudgetPage(const AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("budgetPage"));
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("budgetTabs"));
@@ -48,7 +49,8 @@ QWidget *BudgetPage::buildComparisonTab() {
     m_month->setFixedWidth(60);
     auto *refreshButton = new QPushButton(QStringLiteral("刷新"), tab);
     refreshButton->setFixedSize(72, 26);
-    ErrorPolicy::connect(refreshButton, &QPushButton::clicked, this, m_context.prompts, &BudgetPage::refresh);
+    ErrorPolicy::connect(refreshButton, &QPushButton::clicked, this, m_context.prompts,
+                         &BudgetPage::refresh);
 
     m_comparison = new BudgetComparisonModel(this);
     m_comparisonGrid = new DataGrid(tab);

@@ -2,13 +2,13 @@
 
 #include "core/app_context.h"
 #include "core/error_policy.h"
-#include "ledger/category_store.h"
-#include "widgets/data_grid.h"
-#include "store/database.h"
 #include "core/questions.h"
 #include "core/services.h"
-#include "widgets/text_cell_delegate.h"
+#include "ledger/category_store.h"
 #include "ledger/tidy.h"
+#include "store/database.h"
+#include "widgets/data_grid.h"
+#include "widgets/text_cell_delegate.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -57,11 +57,12 @@ CategoryPage::CategoryPage(const AppContext &context, QWidget *parent)
     grids->addWidget(m_subGrid, 1);
     outer->addLayout(grids, 1);
 
-    ErrorPolicy::connect(m_topGrid, &DataGrid::currentRowChanged, this, m_context.prompts, &CategoryPage::topLevelRowChanged);
+    ErrorPolicy::connect(m_topGrid, &DataGrid::currentRowChanged, this, m_context.prompts,
+                         &CategoryPage::topLevelRowChanged);
     ErrorPolicy::connect(m_topGrid, &DataGrid::mousePressed, this, m_context.prompts,
-            [this] { m_lists.fillTopLevelKeys(m_topGrid->currentRow()); });
+                         [this] { m_lists.fillTopLevelKeys(m_topGrid->currentRow()); });
     ErrorPolicy::connect(m_subGrid, &DataGrid::mousePressed, this, m_context.prompts,
-            [this] { m_lists.fillSubCategoryKeys(m_subGrid->currentRow()); });
+                         [this] { m_lists.fillSubCategoryKeys(m_subGrid->currentRow()); });
 }
 
 QWidget *CategoryPage::buildButtons(Side side, int firstNumber) {
@@ -178,8 +179,8 @@ void CategoryPage::save(Side side) {
         if (!saved)
             m_context.prompts.inform(
                 Captions::application(),
-                ErrorPolicy::messageWithReason(
-                    QStringLiteral("错误！不能有空行和重复的项目名称。"), reason),
+                ErrorPolicy::messageWithReason(QStringLiteral("错误！不能有空行和重复的项目名称。"),
+                                               reason),
                 Prompts::Icon::None);
     } else {
         model.cancel();

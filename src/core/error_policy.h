@@ -47,7 +47,8 @@ template <std::size_t N, typename F, typename Tuple> void callLeading(F &f, Tupl
     if constexpr (invocableWith<F, Tuple>(std::make_index_sequence<N>{})) {
         [&]<std::size_t... I>(std::index_sequence<I...>) {
             f(std::get<I>(args)...);
-        }(std::make_index_sequence<N>{});
+        }
+        (std::make_index_sequence<N>{});
     } else {
         static_assert(N > 0, "the handler cannot take the signal's arguments");
         if constexpr (N > 0)
@@ -55,10 +56,11 @@ template <std::size_t N, typename F, typename Tuple> void callLeading(F &f, Tupl
     }
 }
 
-template <typename Receiver, typename Handler> auto bindHandler(Receiver *receiver, Handler handler) {
+template <typename Receiver, typename Handler>
+auto bindHandler(Receiver *receiver, Handler handler) {
     if constexpr (std::is_member_function_pointer_v<Handler>)
-        return [receiver, handler](auto &&...args)
-                   -> decltype(std::invoke(handler, receiver, args...)) {
+        return [receiver,
+                handler](auto &&...args) -> decltype(std::invoke(handler, receiver, args...)) {
             return std::invoke(handler, receiver, args...);
         };
     else
@@ -70,14 +72,15 @@ template <typename Receiver, typename Handler> auto bindHandler(Receiver *receiv
 // connect() for a handler that may fail (a member function or a lambda): runs it under
 // run() with the signal's arguments it takes.
 template <typename Sender, typename Signal, typename Receiver, typename Handler>
-QMetaObject::Connection connect(Sender *sender, Signal signal, Receiver *receiver,
-                                Prompts &prompts, Handler handler) {
-    return QObject::connect(
-        sender, signal, receiver,
-        [&prompts, call = Detail::bindHandler(receiver, std::move(handler))](auto &&...args) mutable {
-            auto leading = std::forward_as_tuple(args...);
-            run(prompts, [&] { Detail::callLeading<sizeof...(args)>(call, leading); });
-        });
+QMetaObject::Connection connect(Sender *sender, Signal signal, Receiver *receiver, Prompts &prompts,
+                                Handler handler) {
+    return QObject::connect(sender, signal, receiver,
+                            [&prompts, call = Detail::bindHandler(receiver, std::move(handler))](
+                                auto &&...args) mutable {
+                                auto leading = std::forward_as_tuple(args...);
+                                run(prompts,
+                                    [&] { Detail::callLeading<sizeof...(args)>(call, leading); });
+                            });
 }
 
 } // namespace ErrorPolicy

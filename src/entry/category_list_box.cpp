@@ -1,7 +1,7 @@
 #include "entry/category_list_box.h"
 
-#include "widgets/data_grid.h"
 #include "ledger/rows_model.h"
+#include "widgets/data_grid.h"
 
 #include <QComboBox>
 #include <QLabel>

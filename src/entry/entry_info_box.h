@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/entry_kind.h"
 #include "ledger/entry_queries.h"
+#include "store/entry_kind.h"
 
 #include <QGroupBox>
 

@@ -1,17 +1,17 @@
-#include "core/services.h"
 #include "entry/entry_page.h"
+#include "core/services.h"
 
-#include "entry/amount_filter.h"
 #include "core/app_context.h"
 #include "core/error_policy.h"
-#include "widgets/art.h"
+#include "entry/amount_filter.h"
 #include "entry/calculator_box.h"
 #include "entry/category_list_box.h"
-#include "widgets/data_grid.h"
 #include "entry/entry_info_box.h"
-#include "widgets/lookup_delegate.h"
 #include "entry/recent_days_chart.h"
 #include "ledger/rows_model.h"
+#include "widgets/art.h"
+#include "widgets/data_grid.h"
+#include "widgets/lookup_delegate.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -55,7 +55,8 @@ QDateEdit *addDatePicker(QWidget *parent, const char *name) {
 
 } // namespace
 
-EntryPage::EntryPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+EntryPage::EntryPage(const AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("Panel3"));
     resize(765, 511);
 
@@ -198,19 +199,30 @@ void EntryPage::resizeEvent(QResizeEvent *event) {
 }
 
 void EntryPage::connectActions() {
-    ErrorPolicy::connect(m_addButton, &QPushButton::clicked, this, m_context.prompts, &EntryPage::add);
-    ErrorPolicy::connect(m_deleteButton, &QPushButton::clicked, this, m_context.prompts, &EntryPage::remove);
-    ErrorPolicy::connect(m_saveButton, &QPushButton::clicked, this, m_context.prompts, &EntryPage::save);
-    ErrorPolicy::connect(m_yesterdayButton, &QPushButton::clicked, this, m_context.prompts, [this] { shiftDates(-1); });
-    ErrorPolicy::connect(m_todayButton, &QPushButton::clicked, this, m_context.prompts, &EntryPage::today);
-    ErrorPolicy::connect(m_tomorrowButton, &QPushButton::clicked, this, m_context.prompts, [this] { shiftDates(1); });
-    ErrorPolicy::connect(m_queryButton, &QPushButton::clicked, this, m_context.prompts, &EntryPage::queryDayList);
-    ErrorPolicy::connect(m_entryDate, &QDateEdit::dateChanged, this, m_context.prompts, &EntryPage::entryDateChanged);
-    ErrorPolicy::connect(m_category, &QLineEdit::textChanged, this, m_context.prompts, &EntryPage::categoryTextChanged);
-    ErrorPolicy::connect(m_categoryList, &CategoryListBox::topCategoryChosen, this, m_context.prompts,
-            &EntryPage::topCategoryChosen);
-    ErrorPolicy::connect(m_categoryList, &CategoryListBox::categoryClicked, this, m_context.prompts, &EntryPage::categoryPicked);
-    ErrorPolicy::connect(m_dayList, &DataGrid::cellClicked, this, m_context.prompts, [this](int row, int) { dayRowClicked(row); });
+    ErrorPolicy::connect(m_addButton, &QPushButton::clicked, this, m_context.prompts,
+                         &EntryPage::add);
+    ErrorPolicy::connect(m_deleteButton, &QPushButton::clicked, this, m_context.prompts,
+                         &EntryPage::remove);
+    ErrorPolicy::connect(m_saveButton, &QPushButton::clicked, this, m_context.prompts,
+                         &EntryPage::save);
+    ErrorPolicy::connect(m_yesterdayButton, &QPushButton::clicked, this, m_context.prompts,
+                         [this] { shiftDates(-1); });
+    ErrorPolicy::connect(m_todayButton, &QPushButton::clicked, this, m_context.prompts,
+                         &EntryPage::today);
+    ErrorPolicy::connect(m_tomorrowButton, &QPushButton::clicked, this, m_context.prompts,
+                         [this] { shiftDates(1); });
+    ErrorPolicy::connect(m_queryButton, &QPushButton::clicked, this, m_context.prompts,
+                         &EntryPage::queryDayList);
+    ErrorPolicy::connect(m_entryDate, &QDateEdit::dateChanged, this, m_context.prompts,
+                         &EntryPage::entryDateChanged);
+    ErrorPolicy::connect(m_category, &QLineEdit::textChanged, this, m_context.prompts,
+                         &EntryPage::categoryTextChanged);
+    ErrorPolicy::connect(m_categoryList, &CategoryListBox::topCategoryChosen, this,
+                         m_context.prompts, &EntryPage::topCategoryChosen);
+    ErrorPolicy::connect(m_categoryList, &CategoryListBox::categoryClicked, this, m_context.prompts,
+                         &EntryPage::categoryPicked);
+    ErrorPolicy::connect(m_dayList, &DataGrid::cellClicked, this, m_context.prompts,
+                         [this](int row, int) { dayRowClicked(row); });
 }
 
 bool EntryPage::eventFilter(QObject *watched, QEvent *event) {

@@ -1,16 +1,16 @@
 #include "core/app_context.h"
+#include "core/questions.h"
+#include "core/services.h"
 #include "entry/calculator_box.h"
 #include "entry/category_list_box.h"
-#include "widgets/data_grid.h"
-#include "store/database.h"
-#include "store/dates.h"
 #include "entry/entry_info_box.h"
 #include "entry/entry_page.h"
-#include "widgets/lookup_delegate.h"
-#include "core/questions.h"
 #include "entry/recent_days_chart.h"
 #include "ledger/rows_model.h"
-#include "core/services.h"
+#include "store/database.h"
+#include "store/dates.h"
+#include "widgets/data_grid.h"
+#include "widgets/lookup_delegate.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -44,7 +44,7 @@ void EntryPage::enter() {
 
     m_info->setKind(kind);
     m_payerLabel->setText(kind == EntryKind::Income ? QStringLiteral("收款人")
-                                                   : QStringLiteral("付款人"));
+                                                    : QStringLiteral("付款人"));
 
     if (kind == EntryKind::Expense) {
         try {
@@ -210,7 +210,8 @@ void EntryPage::categoryPicked(const QString &name, const QVariant &topId) {
             m_info->showBudget(
                 EntryQueries::budgetInfo(m_context.db, topId.toLongLong(), m_entryDate->date()));
         else
-            m_info->showIncome(EntryQueries::incomeInfo(m_context.db, *m_kind, m_entryDate->date()));
+            m_info->showIncome(
+                EntryQueries::incomeInfo(m_context.db, *m_kind, m_entryDate->date()));
         m_category->setText(name);
     } catch (const DbError &) {
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/entry_kind.h"
 #include "ledger/batch_table_model.h"
+#include "store/entry_kind.h"
 
 #include <QChar>
 #include <QVariant>

@@ -1,7 +1,7 @@
 #include "ledger/category_store.h"
 
-#include "store/database.h"
 #include "ledger/tidy.h"
+#include "store/database.h"
 
 namespace CategoryStore {
 

@@ -126,10 +126,9 @@ IncomeInfo incomeInfo(Database &db, EntryKind kind, const QDate &day) {
     const QDate previous = Dates::firstOfPreviousMonth(day);
     IncomeInfo info;
     info.lastMonth = Money::fromColumn(db.scalar(
-        sum,
-        {{"kind", kind}, {"first", previous}, {"last", Dates::lastOfMonth(previous)}}));
-    info.thisMonth = Money::fromColumn(db.scalar(
-        sum, {{"kind", kind}, {"first", Dates::firstOfMonth(day)}, {"last", day}}));
+        sum, {{"kind", kind}, {"first", previous}, {"last", Dates::lastOfMonth(previous)}}));
+    info.thisMonth = Money::fromColumn(
+        db.scalar(sum, {{"kind", kind}, {"first", Dates::firstOfMonth(day)}, {"last", day}}));
     return info;
 }
 

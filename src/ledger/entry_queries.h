@@ -22,7 +22,7 @@ struct QueryRows {
 };
 
 // Everything the entry page asks of the database. No widgets here, so the tests and
-// the bench run exactly what the page runs. 
+// the bench run exactly what the page runs.
 namespace EntryQueries {
 
 // One day's entries of a kind, in the order they were made:

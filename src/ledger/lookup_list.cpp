@@ -26,4 +26,3 @@ QString LookupList::nameFor(const QVariant &id) const {
             return e.name;
     return {};
 }
-

@@ -1,11 +1,11 @@
 #include "mainwin/home_page.h"
 
 #include "core/error_policy.h"
+#include "core/services.h"
+#include "ledger/home_summary.h"
+#include "store/database.h"
 #include "widgets/art.h"
 #include "widgets/clickable_label.h"
-#include "store/database.h"
-#include "ledger/home_summary.h"
-#include "core/services.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -30,7 +30,8 @@ QFont figureFont() {
 }
 } // namespace
 
-HomePage::HomePage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+HomePage::HomePage(const AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("homePage"));
     buildSignature();
 
@@ -90,7 +91,8 @@ void HomePage::buildSignature() {
 
     connect(edit, &ClickableLabel::clicked, m_editor, &QWidget::show);
     connect(cancel, &QPushButton::clicked, m_editor, &QWidget::hide);
-    ErrorPolicy::connect(ok, &QPushButton::clicked, this, m_context.prompts, &HomePage::saveSignature);
+    ErrorPolicy::connect(ok, &QPushButton::clicked, this, m_context.prompts,
+                         &HomePage::saveSignature);
 }
 
 QLabel *HomePage::addFigure(QWidget *panel, const QString &heading, int x, int centreY) {

@@ -1,26 +1,26 @@
 #include "mainwin/main_window.h"
 
 #include "accounts/accounts_page.h"
-#include "widgets/art.h"
+#include "accounts/loans_page.h"
+#include "accounts/transfers_page.h"
 #include "budget/budget_page.h"
 #include "categories/category_page.h"
-#include "reports/category_report_page.h"
-#include "widgets/clickable_label.h"
-#include "store/database.h"
-#include "store/dates.h"
+#include "core/error_policy.h"
+#include "core/services.h"
+#include "core/site_texts.h"
 #include "entry/entry_page.h"
 #include "mainwin/home_page.h"
+#include "reports/category_report_page.h"
 #include "reports/journal_page.h"
-#include "accounts/loans_page.h"
 #include "reports/person_report_page.h"
-#include "core/services.h"
-#include "tools/settings_page.h"
-#include "core/site_texts.h"
-#include "core/error_policy.h"
-#include "widgets/page.h"
 #include "reports/statement_page.h"
+#include "store/database.h"
+#include "store/dates.h"
+#include "tools/settings_page.h"
 #include "tools/tools_page.h"
-#include "accounts/transfers_page.h"
+#include "widgets/art.h"
+#include "widgets/clickable_label.h"
+#include "widgets/page.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -173,8 +173,7 @@ void MainWindow::buildRoutes() {
     });
     item(Nav::Income, m_entry, [this] { m_entry->setKind(EntryKind::Income); });
     item(Nav::Accounts, m_accounts);
-    item(Nav::IncomeCategories, m_categories,
-         [this] { m_categories->setKind(EntryKind::Income); });
+    item(Nav::IncomeCategories, m_categories, [this] { m_categories->setKind(EntryKind::Income); });
     item(Nav::ExpenseCategories, m_categories,
          [this] { m_categories->setKind(EntryKind::Expense); });
     item(Nav::Loans, m_loans);

@@ -84,4 +84,3 @@ void NavigationBar::clearHighlight() {
 void NavigationBar::highlight(Item item) {
     paint(item, true);
 }
-

@@ -1,10 +1,10 @@
 #include "reports/category_report_page.h"
 
-
 #include <QLabel>
 #include <QVBoxLayout>
 
-CategoryReportPage::CategoryReportPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+CategoryReportPage::CategoryReportPage(const AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("categoryReportPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("分类报表"), this);

@@ -5,7 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-JournalPage::JournalPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+JournalPage::JournalPage(const AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("journalPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("流水报表"), this);

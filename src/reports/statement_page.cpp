@@ -1,10 +1,10 @@
 #include "reports/statement_page.h"
 
-
 #include <QLabel>
 #include <QVBoxLayout>
 
-StatementPage::StatementPage(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(context) {
+StatementPage::StatementPage(const AppContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("statementPage"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("打印报表"), this);

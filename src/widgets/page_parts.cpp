@@ -2,9 +2,9 @@
 
 #include "core/questions.h"
 
+#include "core/services.h"
 #include "ledger/batch_table_model.h"
 #include "widgets/data_grid.h"
-#include "core/services.h"
 
 #include <QHelpEvent>
 #include <QPushButton>

@@ -16,12 +16,12 @@
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTimer>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace Actions {
 namespace {

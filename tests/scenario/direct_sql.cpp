@@ -1,7 +1,7 @@
 #include "direct_sql.h"
 
-#include "store/database.h"
 #include "step_failure.h"
+#include "store/database.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>

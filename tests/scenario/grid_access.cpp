@@ -1,8 +1,8 @@
 #include "grid_access.h"
 
-#include "widgets/data_grid.h"
 #include "script.h"
 #include "step_failure.h"
+#include "widgets/data_grid.h"
 
 #include <QAbstractItemModel>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #include "session.h"
 
 #include "app/login_window.h"
-#include "mainwin/main_window.h"
 #include "app/program.h"
+#include "mainwin/main_window.h"
 #include "step_failure.h"
 
 #include <QApplication>

@@ -2,12 +2,12 @@
 // over a small household's books, for the README and for looking at the pages.
 #include "accounts/accounts_page.h"
 #include "app/application.h"
-#include "widgets/data_grid.h"
-#include "store/database.h"
 #include "app/login_window.h"
-#include "mainwin/main_window.h"
 #include "app/program.h"
+#include "mainwin/main_window.h"
 #include "scripted_services.h"
+#include "store/database.h"
+#include "widgets/data_grid.h"
 
 #include <QDir>
 #include <QFile>

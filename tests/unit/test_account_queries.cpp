@@ -1,15 +1,15 @@
+#include "accounts/accounts_page.h"
+#include "accounts/loans_page.h"
+#include "core/app_context.h"
 #include "ledger/account_queries.h"
 #include "ledger/account_totals.h"
-#include "accounts/accounts_page.h"
-#include "core/app_context.h"
 #include "ledger/batch_table_model.h"
-#include "widgets/data_grid.h"
-#include "store/database.h"
 #include "ledger/loan_queries.h"
-#include "accounts/loans_page.h"
-#include "scripted_services.h"
-#include "temp_database.h"
 #include "ledger/transfer_queries.h"
+#include "scripted_services.h"
+#include "store/database.h"
+#include "temp_database.h"
+#include "widgets/data_grid.h"
 
 #include <QChartView>
 #include <QComboBox>

@@ -149,7 +149,8 @@ private slots:
         QCOMPARE(checkBackup(changed("noview.bak", "drop view s_ys")).reason,
                  "备份文件不是Tallybee的数据库（缺少 s_ys）");
         const QString newer = changed(
-            "newer.bak", qPrintable(QString("PRAGMA user_version=%1").arg(Schema::currentVersion() + 1)));
+            "newer.bak",
+            qPrintable(QString("PRAGMA user_version=%1").arg(Schema::currentVersion() + 1)));
         QCOMPARE(checkBackup(newer).reason, "备份文件来自更新版本的Tallybee");
 
         const BackupCheck ok = checkBackup(good);

@@ -1,8 +1,8 @@
 #include "ledger/batch_table_model.h"
-#include "widgets/data_grid.h"
 #include "store/database.h"
-#include "widgets/lookup_delegate.h"
 #include "temp_database.h"
+#include "widgets/data_grid.h"
+#include "widgets/lookup_delegate.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "store/database.h"
+#include "entry/recent_days_chart.h"
 #include "ledger/entry_checks.h"
 #include "ledger/entry_queries.h"
-#include "entry/recent_days_chart.h"
+#include "store/database.h"
 #include "temp_database.h"
 
 #include <QTest>

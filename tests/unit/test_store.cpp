@@ -1,7 +1,7 @@
+#include "ledger/tidy.h"
 #include "store/database.h"
 #include "store/schema.h"
 #include "temp_database.h"
-#include "ledger/tidy.h"
 
 #include <QFile>
 #include <QSqlRecord>
