@@ -83,11 +83,14 @@ int main(int argc, char **argv) {
 
         std::vector<BenchOperation> operations = storeOperations(db);
         for (auto &&more : {homeOperations(db), entryOperations(db), categoryOperations(db),
-                            accountOperations(db)})
+                            accountOperations(db), calendarOperations()})
             operations.insert(operations.end(), more.begin(), more.end());
         for (const BenchOperation &op : operations) {
             const double ms = medianMs(op.run, runs);
-            std::printf("%-40s %12.2f %8.2f\n", qPrintable(op.name), ms, ms / floor);
+            std::printf("%-40s %12.2f %8.2f", qPrintable(op.name), ms, ms / floor);
+            if (op.items > 0)
+                std::printf("   %.3f us each", ms * 1000 / double(op.items));
+            std::printf("\n");
         }
         std::printf("\npeak memory: %.1f MiB\n", double(peakMemoryKiB()) / 1024);
     } catch (const DbError &e) {

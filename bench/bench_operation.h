@@ -10,6 +10,7 @@ class Database;
 struct BenchOperation {
     QString name;
     std::function<void()> run;
+    qint64 items = 0; // when set, the time per item is printed too
 };
 
 // The operations of each part of the program, over a generated ledger.
@@ -18,3 +19,4 @@ std::vector<BenchOperation> homeOperations(Database &db);
 std::vector<BenchOperation> entryOperations(Database &db);
 std::vector<BenchOperation> categoryOperations(Database &db);
 std::vector<BenchOperation> accountOperations(Database &db);
+std::vector<BenchOperation> calendarOperations();

@@ -40,7 +40,7 @@ QWidget *BudgetPage::buildComparisonTab() {
     auto *hint = new QLabel(QStringLiteral("请选择月份进行对比分析"), tab);
     m_year = new PresetSpinBox(tab);
     m_year->setAccessibleName(QStringLiteral("年份"));
-    m_year->setPickRange(2009, 2020);
+    m_year->setPickRange(1901, 2099);
     m_year->setFixedWidth(72);
     auto *yearLabel = new QLabel(QStringLiteral("年"), tab);
     m_month = new PresetSpinBox(tab);

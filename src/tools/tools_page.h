@@ -5,6 +5,11 @@
 
 #include <QWidget>
 #include <optional>
+
+class DiaryTab;
+class PerpetualCalendar;
+class QTabWidget;
+
 // 实用工具: the perpetual calendar and the diary.
 class ToolsPage : public QWidget, public Page {
     Q_OBJECT
@@ -14,9 +19,15 @@ public:
     enum class Tab { Calendar, Diary };
     // The tab the next enter() shows; without a call the tab stays as it was.
     void chooseTab(Tab tab) { m_nextTab = tab; }
+    // The calendar on today, the diary on this month, read again.
     void enter() override;
+    // Asks before the diary's unsaved changes would be dropped.
+    bool leave() override;
 
 private:
     AppContext m_context;
     std::optional<Tab> m_nextTab;
+    QTabWidget *m_tabs = nullptr;
+    PerpetualCalendar *m_calendar = nullptr;
+    DiaryTab *m_diary = nullptr;
 };

@@ -4,6 +4,8 @@
 #include "script.h"
 #include "session.h"
 #include "step_failure.h"
+#include "tools/month_grid_view.h"
+#include "tools/perpetual_calendar.h"
 #include "user_input.h"
 #include "widget_finder.h"
 #include "widget_text.h"
@@ -145,6 +147,34 @@ void setSpinValue(Session &session, QWidget *w, const QString &item) {
     session.settle();
 }
 
+// What a user does to reach a day: the year and the month in the calendar's own boxes,
+// then a click on the day's cell.
+void chooseOnCalendar(Session &session, PerpetualCalendar *calendar, const QDate &date) {
+    for (QSpinBox *box : {calendar->yearBox(), calendar->monthBox()}) {
+        const int wanted = box == calendar->yearBox() ? date.year() : date.month();
+        if (box->value() == wanted)
+            continue;
+        if (wanted < box->minimum() || wanted > box->maximum())
+            fail(QStringLiteral("expected a day the calendar offers, found %1 outside %2 to %3")
+                     .arg(date.toString(Qt::ISODate))
+                     .arg(box->minimum())
+                     .arg(box->maximum()));
+        focus(session, box);
+        session.deliver([box, wanted] { box->setValue(wanted); });
+        session.settle();
+    }
+    MonthGridView *grid = calendar->grid();
+    const QRect cell = grid->dayRect(date.day());
+    if (cell.isEmpty())
+        fail(QStringLiteral("expected the calendar to show %1, found %2")
+                 .arg(date.toString(Qt::ISODate), calendar->selectedDate().toString(Qt::ISODate)));
+    UserInput::click(grid, cell.center());
+    session.settle();
+    if (calendar->selectedDate() != date)
+        fail(QStringLiteral("expected %1 selected in the calendar, found %2")
+                 .arg(date.toString(Qt::ISODate), calendar->selectedDate().toString(Qt::ISODate)));
+}
+
 // The widget in an open cell editor that takes the keys.
 QWidget *keyTarget(QWidget *editor) {
     QWidget *focused = QApplication::focusWidget();
@@ -179,6 +209,8 @@ void click(Session &session, const Target &target) {
 
 void menu(Session &session, const Target &target, const QString &item) {
     QWidget *w = widgetOf(target);
+    if (GridAccess::isGrid(w))
+        w = GridAccess(w).view();
     if (auto *area = qobject_cast<QAbstractScrollArea *>(w))
         w = area->viewport();
     session.activateActiveWindow();
@@ -278,6 +310,10 @@ void setDate(Session &session, const Target &target, const QString &dateText) {
                           picker->maximumDate().toString(Qt::ISODate)));
         focus(session, w);
         session.deliver([picker, date] { picker->setDate(date); });
+    } else if (auto *calendar = qobject_cast<PerpetualCalendar *>(w)) {
+        session.activateActiveWindow();
+        chooseOnCalendar(session, calendar, date);
+        return;
     } else if (auto *calendar = qobject_cast<QCalendarWidget *>(w)) {
         focus(session, w);
         session.deliver([calendar, date] {

@@ -8,6 +8,8 @@
 #include "selection.h"
 #include "session.h"
 #include "step_failure.h"
+#include "tools/month_grid_view.h"
+#include "tools/perpetual_calendar.h"
 #include "widget_text.h"
 
 #include <QAbstractButton>
@@ -356,6 +358,31 @@ void started(Session &session, const QStringList &args) {
 void closed(Session &session, const QStringList &) {
     if (!session.programEnded())
         fail(QStringLiteral("expected the program ended, found it running"));
+}
+
+void day(Session &session, const QStringList &args) {
+    const Target target = resolve(session, args.at(0));
+    auto *calendar = qobject_cast<PerpetualCalendar *>(widgetOf(target));
+    if (!calendar)
+        fail(QStringLiteral("expected a perpetual calendar, found %1").arg(describe(target)));
+    bool ok = false;
+    const int dayNumber = args.at(1).toInt(&ok);
+    if (!ok || dayNumber < 1 || dayNumber > 31)
+        fail(QStringLiteral("expected a day 1 to 31, found %1").arg(quoted(args.at(1))));
+    const CalendarMonth &month = calendar->grid()->month();
+    const QPoint at = month.positionOf(QDate(month.year(), month.month(), dayNumber));
+    if (at.x() < 0)
+        fail(QStringLiteral("expected day %1 in the month shown, found %2-%3 has no such day")
+                 .arg(dayNumber)
+                 .arg(month.year())
+                 .arg(month.month(), 2, 10, QLatin1Char('0')));
+    const QString shown = month.cell(at.y(), at.x()).lowerText;
+    if (shown != args.at(2))
+        fail(QStringLiteral("expected day %1 of %2-%3 to show %4, found %5")
+                 .arg(dayNumber)
+                 .arg(month.year())
+                 .arg(month.month(), 2, 10, QLatin1Char('0'))
+                 .arg(quoted(args.at(2)), quoted(shown)));
 }
 
 } // namespace Expectations

@@ -96,6 +96,7 @@ const QList<Command> &commands() {
         {"expect opened", 1, 1, false, Expectations::opened},
         {"expect started", 1, 1, false, Expectations::started},
         {"expect closed", 0, 0, false, Expectations::closed},
+        {"expect day", 3, 3, true, Expectations::day},
     };
     return table;
 }

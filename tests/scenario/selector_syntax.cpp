@@ -7,9 +7,11 @@ namespace {
 using Kind = SelectorPart::Kind;
 
 const std::pair<const char *, Kind> KindWords[] = {
-    {"button", Kind::Button}, {"label", Kind::Label}, {"edit", Kind::Edit}, {"combo", Kind::Combo},
-    {"check", Kind::Check},   {"radio", Kind::Radio}, {"date", Kind::Date}, {"spin", Kind::Spin},
-    {"grid", Kind::Grid},     {"chart", Kind::Chart}, {"tab", Kind::Tab},   {"image", Kind::Image},
+    {"button", Kind::Button},     {"label", Kind::Label}, {"edit", Kind::Edit},
+    {"combo", Kind::Combo},       {"check", Kind::Check}, {"radio", Kind::Radio},
+    {"date", Kind::Date},         {"spin", Kind::Spin},   {"grid", Kind::Grid},
+    {"chart", Kind::Chart},       {"tab", Kind::Tab},     {"image", Kind::Image},
+    {"calendar", Kind::Calendar},
 };
 
 QStringList splitPath(const QString &text) {

@@ -19,7 +19,8 @@ struct SelectorPart {
         Grid,
         Chart,
         Tab,
-        Image
+        Image,
+        Calendar
     };
     Kind kind = Kind::Name;
     QString name;    // for Kind::Name

@@ -2,6 +2,7 @@
 
 #include "grid_access.h"
 #include "step_failure.h"
+#include "tools/perpetual_calendar.h"
 #include "widget_text.h"
 
 #include <QAbstractButton>
@@ -235,6 +236,8 @@ bool isKind(const Target &t, Kind kind) {
         return GridAccess::isGrid(w);
     case Kind::Chart:
         return qobject_cast<QChartView *>(w);
+    case Kind::Calendar:
+        return qobject_cast<PerpetualCalendar *>(w) || qobject_cast<QCalendarWidget *>(w);
     case Kind::Name:
     case Kind::Tab:
         break;

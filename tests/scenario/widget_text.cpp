@@ -2,6 +2,7 @@
 
 #include "plain_decimal.h"
 #include "step_failure.h"
+#include "tools/perpetual_calendar.h"
 
 #include <QAbstractButton>
 #include <QCalendarWidget>
@@ -74,6 +75,8 @@ QString visibleText(const Target &target) {
         return picker->time().toString(QStringLiteral("HH:mm:ss"));
     }
     if (auto *calendar = qobject_cast<QCalendarWidget *>(w))
+        return calendar->selectedDate().toString(QStringLiteral("yyyy-MM-dd"));
+    if (auto *calendar = qobject_cast<PerpetualCalendar *>(w))
         return calendar->selectedDate().toString(QStringLiteral("yyyy-MM-dd"));
     if (auto *spin = qobject_cast<QSpinBox *>(w))
         return QString::number(spin->value());

@@ -7,6 +7,7 @@
 #include "mainwin/main_window.h"
 #include "scripted_services.h"
 #include "store/database.h"
+#include "tools/perpetual_calendar.h"
 #include "widgets/data_grid.h"
 
 #include <QDir>
@@ -72,6 +73,14 @@ void addDemoBooks(const QString &path) {
             "100000000, NULL, '爸妈', '装修借款')");
     db.exec("insert into s_zhanghistory (zh1, zh2, zdate, zXmoney, other) values "
             "(2, 3, '2026-12-06 09:30:00', 5000000, '转到支付宝')");
+    db.exec(
+        "insert into notebook (n_date, n_info) values "
+        "('2026-12-01 00:00:00', '交了十二月的房租。\n晚上全家一起包饺子。'), "
+        "('2026-12-04 00:00:00', '小明的兴趣班报名了，一学期一千八。'), "
+        "('2026-12-06 00:00:00', '周末大扫除，顺手把电费交了。'), "
+        "('2026-12-09 00:00:00', '今天冬月初一。\n早上下了今年第一场雪，送小明上学时路上很滑。\n"
+        "晚饭后算了算这个月的开销：伙食比上个月少了一些，水电燃气多了，暖气开得早。\n"
+        "月底前要把年终奖的安排定下来。')");
     tx.commit();
 }
 
@@ -166,6 +175,21 @@ int main(int argc, char **argv) {
         accounts->tabs()->setCurrentIndex(1);
         ok &= save(main, out + "/accounts_chart.png");
         accounts->tabs()->setCurrentIndex(0);
+    }
+    // The tools page: the diary with this month's notes, and the calendar on a month with
+    // festivals and the first day of a leap month (闰四月 of 2020 begins on May 23).
+    {
+        main->follow(MainWindow::Diary);
+        if (auto *notes = main->findChild<DataGrid *>(QStringLiteral("diaryList"))) {
+            notes->setCurrentRow(3);
+            ok &= save(main, out + "/diary.png");
+        }
+        main->follow(MainWindow::Calendar);
+        if (auto *calendar = main->findChild<PerpetualCalendar *>()) {
+            calendar->setSelectedDate(QDate(2020, 5, 10));
+            QCoreApplication::processEvents(); // the title row lays out the festival's name
+            ok &= save(main, out + "/calendar.png");
+        }
     }
     program.end();
     return ok ? 0 : 1;

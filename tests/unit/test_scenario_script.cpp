@@ -126,6 +126,7 @@ private slots:
         QTest::newRow("series after index")
             << "Panel1>chart@2#3" << QList{name("Panel1"), kind(Kind::Chart, 2)} << 3;
         QTest::newRow("every kind word") << "image" << QList{kind(Kind::Image)} << 1;
+        QTest::newRow("calendar kind") << "calendar" << QList{kind(Kind::Calendar)} << 1;
         QTest::newRow("kind word is exact") << "buttons" << QList{name("buttons")} << 1;
         QTest::newRow("arrows are a caption") << ">>" << QList{name(">>")} << 1;
         QTest::newRow("trailing arrow is a caption")
