@@ -36,5 +36,6 @@ void sql(Session &session, const QStringList &args);
 void opened(Session &session, const QStringList &args);
 void started(Session &session, const QStringList &args);
 void closed(Session &session, const QStringList &args);
+void requested(Session &session, const QStringList &args);
 
 } // namespace Expectations
