@@ -1,4 +1,4 @@
-// tallybee-bench [--entries N] [--seed S] [--runs R] [--keep FILE]
+// tallybee-bench [--entries N] [--seed S] [--runs R] [--only PATTERN] [--keep FILE]
 // Builds a ledger in a temporary file, then times each operation the way its page runs
 // it: the median over repeated runs, and its ratio to the floor (one full scan summing
 // the entry amounts).
@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -50,6 +51,9 @@ int main(int argc, char **argv) {
                       QStringLiteral("S"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("runs"), QStringLiteral("Timed runs per operation."),
                       QStringLiteral("R"), QStringLiteral("7")});
+    parser.addOption({QStringLiteral("only"),
+                      QStringLiteral("Time only the operations whose name matches PATTERN."),
+                      QStringLiteral("PATTERN")});
     parser.addOption({QStringLiteral("keep"),
                       QStringLiteral("Also copy the generated ledger to FILE, to study it."),
                       QStringLiteral("FILE")});
@@ -83,9 +87,14 @@ int main(int argc, char **argv) {
 
         std::vector<BenchOperation> operations = storeOperations(db);
         for (auto &&more : {homeOperations(db), entryOperations(db), categoryOperations(db),
-                            accountOperations(db), calendarOperations()})
+                            accountOperations(db), calendarOperations(),
+                            backupOperations(db)})
             operations.insert(operations.end(), more.begin(), more.end());
+        const QRegularExpression only(parser.value(QStringLiteral("only")),
+                                      QRegularExpression::CaseInsensitiveOption);
         for (const BenchOperation &op : operations) {
+            if (!only.match(op.name).hasMatch())
+                continue;
             const double ms = medianMs(op.run, runs);
             std::printf("%-40s %12.2f %8.2f", qPrintable(op.name), ms, ms / floor);
             if (op.items > 0)

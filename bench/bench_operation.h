@@ -20,3 +20,4 @@ std::vector<BenchOperation> entryOperations(Database &db);
 std::vector<BenchOperation> categoryOperations(Database &db);
 std::vector<BenchOperation> accountOperations(Database &db);
 std::vector<BenchOperation> calendarOperations();
+std::vector<BenchOperation> backupOperations(Database &db);

@@ -8,7 +8,13 @@
 #include "core/error_policy.h"
 #include "core/services.h"
 #include "mainwin/main_window.h"
+#include "store/auto_backups.h"
+#include "store/backup.h"
+#include "store/backup_log.h"
 #include "store/database.h"
+#include "store/edit_watch.h"
+
+#include <QDir>
 
 namespace {
 const QString DatabaseMissing =
@@ -30,6 +36,10 @@ QString Program::databasePath() const {
     return m_folder + QStringLiteral("/fmy.dll");
 }
 
+QString Program::backupLogPath() const {
+    return m_folder + QStringLiteral("/autobackup.log");
+}
+
 void Program::start() {
     QCoreApplication::setApplicationName(QStringLiteral("Tallybee"));
     TallybeeApplication::setErrorHandler(
@@ -41,12 +51,25 @@ void Program::start() {
     if (!loadSkin(m_folder))
         m_prompts.inform(Captions::application(), QStringLiteral("调入皮肤文件时发生错误."),
                          Prompts::Icon::None);
+    showBackupFailures();
     showLogin();
+}
+
+void Program::showBackupFailures() {
+    const QStringList failures = BackupLog::takeUnshown(backupLogPath());
+    if (failures.isEmpty())
+        return;
+    m_prompts.inform(
+        Captions::application(),
+        QStringLiteral("上次关闭程序时，自动备份没有成功：\n%1\n记录在“%2”。")
+            .arg(failures.join(QLatin1Char('\n')), QDir::toNativeSeparators(backupLogPath())),
+        Prompts::Icon::Warning);
 }
 
 bool Program::openBooks() {
     try {
         m_db = std::make_unique<Database>(Database::open(databasePath()));
+        m_edits = std::make_unique<EditWatch>(*m_db);
     } catch (const OpenError &e) {
         m_prompts.inform(Captions::application(),
                          e.reason() == OpenError::TooNew ? DatabaseTooNew : DatabaseMissing,
@@ -114,6 +137,7 @@ void Program::reopenBooks(std::function<void(const QString &databasePath)> while
 void Program::closeBooks() {
     m_main.reset();
     m_login.reset();
+    m_edits.reset();
     if (m_db)
         m_db->close();
     m_db.reset();
@@ -127,7 +151,29 @@ void Program::end() {
         m_main->hide();
     if (m_login)
         m_login->hide();
+    takeAutomaticBackup();
+    m_edits.reset();
     if (m_db)
         m_db->close();
     emit finished();
+}
+
+void Program::takeAutomaticBackup() {
+    if (!m_db || !m_db->isOpen() || !m_edits || !m_edits->booksChanged())
+        return;
+    // Nothing here may stop the program from closing; a failure is written down and
+    // shown at the next start.
+    const QDateTime now = m_clock.now();
+    QString failure;
+    try {
+        const QString folder = Backup::autoFolder();
+        const FileResult taken =
+            AutoBackups::take(*m_db, folder, now, AutoBackups::readKeepCounts(folder));
+        if (!taken)
+            failure = taken.reason;
+    } catch (const std::exception &e) {
+        failure = QString::fromUtf8(e.what());
+    }
+    if (!failure.isEmpty())
+        BackupLog::recordFailure(backupLogPath(), now, failure);
 }

@@ -10,6 +10,7 @@ class Prompts;
 class Clock;
 class Shell;
 class Database;
+class EditWatch;
 class LoginWindow;
 class MainWindow;
 class QWidget;
@@ -38,8 +39,12 @@ public:
 
     void reopenBooks(std::function<void(const QString &databasePath)> whileClosed) override;
 
-    // Ends the program in an orderly way (closing windows, the connection).
+    // Ends the program in an orderly way (closing windows, the connection). After a
+    // session that changed the books, an automatic backup is taken first.
     void end();
+
+    // Where failed automatic backups are written down, to be shown at the next start.
+    QString backupLogPath() const;
 
 signals:
     void finished();
@@ -49,12 +54,15 @@ private:
     void showLogin();
     void loggedIn();
     void closeBooks();
+    void takeAutomaticBackup();
+    void showBackupFailures();
 
     Prompts &m_prompts;
     Clock &m_clock;
     Shell &m_shell;
     QString m_folder;
     std::unique_ptr<Database> m_db;
+    std::unique_ptr<EditWatch> m_edits; // while m_db is open
     std::unique_ptr<LoginWindow> m_login;
     std::unique_ptr<MainWindow> m_main;
     bool m_finished = false;

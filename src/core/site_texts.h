@@ -14,6 +14,14 @@ inline QString site() {
 inline QString helpUrl() {
     return site() + QStringLiteral("/newhelp.htm?id=x163");
 }
+// The page the web-site link at the foot of the navigation bar opens.
+inline QString webSiteUrl() {
+    return site() + QStringLiteral("/?id=50");
+}
+// Answers the version check with the newest version's token, as plain text.
+inline QString updateCheckUrl() {
+    return site() + QStringLiteral("/update/version.txt");
+}
 inline const QString DesignCaption = QStringLiteral("欢迎使用Tallybee 5.2");
 inline const QString ShownCaption = QStringLiteral("Tallybee 家庭记账 5.2 —— 记好每一笔，家更安心");
 inline const QString PrintTitle = QStringLiteral("Tallybee 家庭");

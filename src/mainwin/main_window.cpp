@@ -64,6 +64,8 @@ MainWindow::MainWindow(const AppContext &context)
     m_nav = new NavigationBar(this);
     m_nav->move(0, TopHeight);
     connect(m_nav, &NavigationBar::itemClicked, this, &MainWindow::navigate);
+    connect(m_nav, &NavigationBar::webLinkClicked, this,
+            [this] { m_context.shell.openUrl(SiteTexts::webSiteUrl()); });
     buildStatusBar();
     buildPages();
     buildRoutes();

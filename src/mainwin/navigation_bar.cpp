@@ -55,12 +55,14 @@ NavigationBar::NavigationBar(QWidget *parent) : QWidget(parent) {
         paint(item, false);
     }
 
-    auto *update = new ClickableLabel(QString(), this);
-    update->setObjectName(QStringLiteral("updateArea"));
-    update->setAccessibleName(QStringLiteral("在线升级"));
-    update->setPixmap(artPixmap(QStringLiteral("update_area"), QSize(129, 49)));
-    update->setGeometry(32, 446, 129, 49);
-    connect(update, &ClickableLabel::clicked, this, &NavigationBar::updateAreaClicked);
+    // The product name and the web site's address, drawn as the foot of the bar; a click
+    // opens the site.
+    auto *link = new ClickableLabel(QString(), this);
+    link->setObjectName(QStringLiteral("webLink"));
+    link->setAccessibleName(QStringLiteral("网站链接"));
+    link->setPixmap(artPixmap(QStringLiteral("web_link"), QSize(129, 49)));
+    link->setGeometry(32, 446, 129, 49);
+    connect(link, &ClickableLabel::clicked, this, &NavigationBar::webLinkClicked);
 }
 
 void NavigationBar::paint(Item item, bool highlighted) {

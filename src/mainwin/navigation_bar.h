@@ -34,7 +34,8 @@ public:
 
 signals:
     void itemClicked(NavigationBar::Item item);
-    void updateAreaClicked();
+    // The web-site link at the foot of the bar.
+    void webLinkClicked();
 
 private:
     static bool isMainItem(Item item) { return item <= Accounts; }

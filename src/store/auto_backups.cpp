@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSaveFile>
+#include <QSettings>
 #include <algorithm>
 #include <numeric>
 
@@ -27,6 +29,52 @@ qint64 monthKey(const QDate &day) {
 }
 
 } // namespace
+
+KeepCounts KeepCounts::bounded() const {
+    return {std::clamp(daily, 1, MaxDaily), std::clamp(weekly, 0, MaxWeekly),
+            std::clamp(monthly, 0, MaxMonthly)};
+}
+
+namespace {
+QString keepFile(const QString &folder) {
+    return QDir(folder).filePath(QStringLiteral("keep.ini"));
+}
+} // namespace
+
+KeepCounts readKeepCounts(const QString &folder) {
+    const KeepCounts defaults;
+    if (!QFileInfo::exists(keepFile(folder)))
+        return defaults;
+    QSettings file(keepFile(folder), QSettings::IniFormat);
+    auto read = [&](const char *key, int fallback) {
+        bool ok = false;
+        const int value = file.value(QLatin1String(key)).toInt(&ok);
+        return ok ? value : fallback;
+    };
+    return KeepCounts{read("daily", defaults.daily), read("weekly", defaults.weekly),
+                      read("monthly", defaults.monthly)}
+        .bounded();
+}
+
+FileResult writeKeepCounts(const QString &folder, const KeepCounts &counts) {
+    const KeepCounts kept = counts.bounded();
+    if (!QDir().mkpath(folder))
+        return FileResult::failure(
+            QStringLiteral("无法创建文件夹“%1”").arg(QDir::toNativeSeparators(folder)));
+    QSaveFile file(keepFile(folder));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        file.write(QStringLiteral("daily=%1\nweekly=%2\nmonthly=%3\n")
+                       .arg(kept.daily)
+                       .arg(kept.weekly)
+                       .arg(kept.monthly)
+                       .toUtf8());
+        if (file.commit())
+            return FileResult::success();
+    }
+    return FileResult::failure(
+        QStringLiteral("无法写入“%1”：%2")
+            .arg(QDir::toNativeSeparators(keepFile(folder)), file.errorString()));
+}
 
 QString fileName(const QDateTime &taken) {
     return QStringLiteral("fmy-%1.bak").arg(taken.toString(QStringLiteral("yyyyMMdd-HHmmss")));

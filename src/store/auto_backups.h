@@ -24,7 +24,20 @@ struct KeepCounts {
     int daily = 7;
     int weekly = 4;
     int monthly = 12;
+
+    // The most a user may set; at least one daily copy is always kept.
+    static constexpr int MaxDaily = 366;
+    static constexpr int MaxWeekly = 520;
+    static constexpr int MaxMonthly = 240;
+    KeepCounts bounded() const;
+    bool operator==(const KeepCounts &) const = default;
 };
+
+// The counts the user chose, kept beside the copies in keep.ini rather than in the books,
+// so restoring older books never changes how many copies are kept. A missing or
+// unreadable file gives the defaults.
+KeepCounts readKeepCounts(const QString &folder);
+FileResult writeKeepCounts(const QString &folder, const KeepCounts &counts);
 
 // The file name for a copy taken at the given moment.
 QString fileName(const QDateTime &taken);

@@ -385,4 +385,26 @@ void day(Session &session, const QStringList &args) {
                  .arg(quoted(args.at(2)), quoted(shown)));
 }
 
+void requested(Session &session, const QStringList &args) {
+    session.awaitRequest();
+    LocalWebServer &web = session.webServer();
+    if (web.requestCount() == 0)
+        fail(QStringLiteral("expected a request ending in %1, found none").arg(quoted(args.at(0))));
+    const LocalWebServer::Request &request = web.lastRequest();
+    const QString target = QString::fromUtf8(request.target);
+    if (!target.endsWith(args.at(0)))
+        fail(QStringLiteral("expected a request ending in %1, found %2")
+                 .arg(quoted(args.at(0)), quoted(target)));
+    for (const QString &pair : args.mid(1)) {
+        const qsizetype equals = pair.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            fail(QStringLiteral("expected HEADER=VALUE, found %1").arg(quoted(pair)));
+        const QString name = pair.left(equals);
+        const QString value = QString::fromUtf8(request.header(name.toUtf8()));
+        if (value != pair.mid(equals + 1))
+            fail(QStringLiteral("expected the header %1 to be %2, found %3")
+                     .arg(name, quoted(pair.mid(equals + 1)), quoted(value)));
+    }
+}
+
 } // namespace Expectations

@@ -37,5 +37,6 @@ void opened(Session &session, const QStringList &args);
 void started(Session &session, const QStringList &args);
 void closed(Session &session, const QStringList &args);
 void day(Session &session, const QStringList &args);
+void requested(Session &session, const QStringList &args);
 
 } // namespace Expectations

@@ -69,6 +69,7 @@ const QList<Command> &commands() {
         {"write", 2, 3, false, SetupSteps::write},
         {"shell", 1, 1, false, SetupSteps::shell},
         {"wait", 1, 1, false, SetupSteps::wait},
+        {"server", 1, 3, false, SetupSteps::server},
         {"expect message", 1, 2, false, Expectations::message},
         {"expect message-containing", 1, 2, false, Expectations::messageContaining},
         {"expect same-file", 2, 2, false, Expectations::sameFile},
@@ -97,6 +98,7 @@ const QList<Command> &commands() {
         {"expect started", 1, 1, false, Expectations::started},
         {"expect closed", 0, 0, false, Expectations::closed},
         {"expect day", 3, 3, true, Expectations::day},
+        {"expect requested", 1, Many, false, Expectations::requested},
     };
     return table;
 }

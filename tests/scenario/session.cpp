@@ -7,9 +7,11 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWidget>
@@ -43,10 +45,13 @@ public:
 } // namespace
 
 Session::Session(const QString &installFolder, const QString &scenarioFolder)
-    : m_scenarioFolder(scenarioFolder), m_previousHome(qgetenv("HOME")), m_folder(installFolder),
-      m_courier(new Courier), m_palette(QApplication::palette()) {
+    : m_scenarioFolder(scenarioFolder), m_previousHome(qgetenv("HOME")),
+      m_previousSite(qgetenv("TALLYBEE_SITE")), m_web(std::make_unique<LocalWebServer>()),
+      m_folder(installFolder), m_courier(new Courier), m_palette(QApplication::palette()) {
     // Whatever the program keeps under the user's home starts empty in every file.
     qputenv("HOME", QFile::encodeName(m_home.path()));
+    // The program's web addresses lead to the local server, never out to the network.
+    qputenv("TALLYBEE_SITE", m_web->address().toUtf8());
     m_folder.useSeededDatabase();
     m_folder.installSkin();
 }
@@ -54,6 +59,10 @@ Session::Session(const QString &installFolder, const QString &scenarioFolder)
 Session::~Session() {
     endProgram();
     qputenv("HOME", m_previousHome);
+    if (m_previousSite.isNull())
+        qunsetenv("TALLYBEE_SITE");
+    else
+        qputenv("TALLYBEE_SITE", m_previousSite);
     qApp->setStyleSheet(QString());
     QApplication::setPalette(m_palette);
 }
@@ -132,6 +141,41 @@ void Session::settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+    awaitNetworkAnswer();
+}
+
+namespace {
+
+bool networkWaitOpen() {
+    const QWidget *modal = QApplication::activeModalWidget();
+    return modal && modal->isVisible() && modal->objectName() == QLatin1String("updateCheckBox");
+}
+
+// Lets events run until done() or a few seconds have passed: the program's request runs
+// on the network thread, the server on this one.
+template <typename Done> bool runEventsUntil(Done done) {
+    const QDeadlineTimer deadline(5000);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+} // namespace
+
+void Session::awaitNetworkAnswer() {
+    if (!m_web->answers() || !networkWaitOpen())
+        return;
+    runEventsUntil([] { return !networkWaitOpen(); });
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Session::awaitRequest() {
+    runEventsUntil([this] { return m_web->requestCount() > 0 && !m_web->reading(); });
 }
 
 void Session::deliver(const std::function<void()> &action) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "local_web_server.h"
 #include "program_folder.h"
 #include "scripted_services.h"
 
@@ -29,6 +30,8 @@ public:
     ScriptedPrompts &prompts() { return m_prompts; }
     ScriptedClock &clock() { return m_clock; }
     ScriptedShell &shell() { return m_shell; }
+    // The web site the program's addresses point at while the session lives.
+    LocalWebServer &webServer() { return *m_web; }
     ProgramFolder &folder() { return m_folder; }
     QString scenarioFolder() const { return m_scenarioFolder; }
     // The run's home folder (HOME points there while the session lives).
@@ -53,8 +56,12 @@ public:
     // modal dialog is open.
     void pinWindow(QWidget *window);
 
-    // Lets queued events, deferred deletes and zero timers run.
+    // Lets queued events, deferred deletes and zero timers run; while the program waits
+    // for the local web server's answer (its "updateCheckBox" is open) and an answer is
+    // coming, lets events run until it has arrived.
     void settle();
+    // Lets events run until the local web server has read a request whole, if one comes.
+    void awaitRequest();
     // Runs action as if inside an event handler: an error escaping it goes to the
     // application's general error box, exactly as for a real event.
     void deliver(const std::function<void()> &action);
@@ -65,6 +72,8 @@ private:
     QString m_scenarioFolder;
     QTemporaryDir m_home;
     QByteArray m_previousHome;
+    QByteArray m_previousSite;
+    std::unique_ptr<LocalWebServer> m_web;
     ProgramFolder m_folder;
     ScriptedPrompts m_prompts;
     ScriptedClock m_clock;
@@ -73,4 +82,6 @@ private:
     std::unique_ptr<QObject> m_courier;
     QPalette m_palette;
     QPointer<QWidget> m_pinned;
+
+    void awaitNetworkAnswer();
 };

@@ -114,4 +114,32 @@ void wait(Session &session, const QStringList &args) {
     session.wait(qint64(std::llround(seconds * 1000)));
 }
 
+void server(Session &session, const QStringList &args) {
+    LocalWebServer &web = session.webServer();
+    const QString &how = args.at(0);
+    if (how == QLatin1String("reply") && args.size() == 2) {
+        web.reply(args.at(1).toUtf8());
+        return;
+    }
+    if (how == QLatin1String("status") && args.size() >= 2) {
+        bool ok = false;
+        const int code = args.at(1).toInt(&ok);
+        if (!ok || code < 100 || code > 599)
+            fail(QStringLiteral("expected an HTTP status, found %1").arg(quoteWord(args.at(1))));
+        web.status(code, args.value(2).toUtf8());
+        return;
+    }
+    if (how == QLatin1String("hang") && args.size() == 1) {
+        web.hang();
+        return;
+    }
+    if (how == QLatin1String("none") && args.size() == 1) {
+        web.none();
+        return;
+    }
+    fail(QStringLiteral("expected server reply TEXT, server status N [TEXT], server hang or "
+                        "server none, found server %1")
+             .arg(args.join(QLatin1Char(' '))));
+}
+
 } // namespace SetupSteps

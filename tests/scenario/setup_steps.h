@@ -17,5 +17,6 @@ void answer(Session &session, const QStringList &args);
 void write(Session &session, const QStringList &args);
 void shell(Session &session, const QStringList &args);
 void wait(Session &session, const QStringList &args);
+void server(Session &session, const QStringList &args);
 
 } // namespace SetupSteps

@@ -6,8 +6,11 @@
 #include "app/program.h"
 #include "mainwin/main_window.h"
 #include "scripted_services.h"
+#include "store/auto_backups.h"
+#include "store/backup.h"
 #include "store/database.h"
 #include "tools/perpetual_calendar.h"
+#include "tools/auto_backup_dialog.h"
 #include "widgets/data_grid.h"
 
 #include <QDir>
@@ -103,6 +106,8 @@ int main(int argc, char **argv) {
     QDir().mkpath(out);
 
     QTemporaryDir folder;
+    // Backups the pages make go to a home of their own, never the user's.
+    qputenv("HOME", QFile::encodeName(folder.filePath("home")));
     const QString bin = QCoreApplication::applicationDirPath();
     QFile::copy(bin + "/fmy.dll", folder.filePath("fmy.dll"));
     QFile::copy(bin + "/libSkinBag.so", folder.filePath("libSkinBag.so"));
@@ -190,6 +195,17 @@ int main(int argc, char **argv) {
             QCoreApplication::processEvents(); // the title row lays out the festival's name
             ok &= save(main, out + "/calendar.png");
         }
+    }
+    // The list of automatic copies, over three evenings' closings.
+    {
+        Database books = Database::open(folder.filePath("fmy.dll"));
+        for (int day : {7, 8, 9})
+            ok &= bool(AutoBackups::take(books, Backup::autoFolder(),
+                                         QDateTime(QDate(2026, 12, day), QTime(21, 5 + day, 12))));
+        main->navigate(NavigationBar::Settings);
+        AutoBackupDialog dialog(Backup::autoFolder(), main);
+        dialog.show();
+        ok &= save(&dialog, out + "/auto_backups.png");
     }
     program.end();
     return ok ? 0 : 1;

@@ -1,7 +1,10 @@
 #include "store/auto_backups.h"
 #include "store/backup.h"
 #include "store/backup_check.h"
+#include "store/backup_log.h"
+#include "store/books_notifier.h"
 #include "store/database.h"
+#include "store/edit_watch.h"
 #include "store/restore.h"
 #include "store/schema.h"
 #include "temp_database.h"
@@ -285,6 +288,87 @@ private slots:
         QCOMPARE(left, expected);
         for (const QString &name : strangers)
             QVERIFY2(QFileInfo::exists(folder + "/" + name), qPrintable(name));
+    }
+
+    void automaticBackupFailingLeavesEarlierCopies() {
+        TempDatabase t;
+        QTemporaryDir out;
+        const QString folder = out.filePath("auto");
+        // A copy for each of the last 20 days, more than the rule keeps.
+        for (int day = 1; day <= 20; ++day)
+            QVERIFY(AutoBackups::take(t.db(), folder, QDateTime(QDate(2024, 5, day), QTime(21, 0)),
+                                      {20, 0, 0}));
+        const QStringList before = namesIn(folder);
+        QCOMPARE(before.size(), 20);
+
+        // The copy cannot be put in place: nothing is pruned and nothing is left behind.
+        const QDateTime now(QDate(2024, 5, 21), QTime(21, 0));
+        QVERIFY(QDir(folder).mkdir(AutoBackups::fileName(now)));
+        QVERIFY(!AutoBackups::take(t.db(), folder, now, {1, 0, 0}).ok);
+        QCOMPARE(namesIn(folder), QStringList(before) << AutoBackups::fileName(now));
+
+        // Once it can, the rule applies again.
+        QVERIFY(QDir(folder).rmdir(AutoBackups::fileName(now)));
+        QVERIFY(AutoBackups::take(t.db(), folder, now, {1, 0, 0}));
+        QCOMPARE(namesIn(folder), QStringList{AutoBackups::fileName(now)});
+    }
+
+    void keepCountsAreKeptBesideTheCopies() {
+        QTemporaryDir out;
+        const QString folder = out.filePath("auto");
+        QCOMPARE(AutoBackups::readKeepCounts(folder), AutoBackups::KeepCounts{});
+        QVERIFY(AutoBackups::writeKeepCounts(folder, {3, 0, 24}));
+        QCOMPARE(AutoBackups::readKeepCounts(folder), (AutoBackups::KeepCounts{3, 0, 24}));
+        // The newest copy is always kept; a file edited by hand is brought into range.
+        QVERIFY(AutoBackups::writeKeepCounts(folder, {0, -1, 100000}));
+        QCOMPARE(AutoBackups::readKeepCounts(folder), (AutoBackups::KeepCounts{1, 0, 240}));
+        writeBytes(folder + "/keep.ini", "daily=x\nweekly=2\n");
+        QCOMPARE(AutoBackups::readKeepCounts(folder), (AutoBackups::KeepCounts{7, 2, 12}));
+        QVERIFY(!AutoBackups::writeKeepCounts(folder + "/keep.ini/x", {}).ok);
+    }
+
+    void eachLoggedFailureIsShownOnce() {
+        QTemporaryDir out;
+        const QString log = out.filePath("autobackup.log");
+        QVERIFY(BackupLog::takeUnshown(log).isEmpty());
+        BackupLog::recordFailure(log, at("2024-05-01 21:00"), "磁盘已满\n第二行");
+        BackupLog::recordFailure(log, at("2024-05-02 21:00"), "无法创建文件夹");
+        QCOMPARE(BackupLog::takeUnshown(log), (QStringList{"2024-05-01 21:00:00 磁盘已满 第二行",
+                                                           "2024-05-02 21:00:00 无法创建文件夹"}));
+        QVERIFY(BackupLog::takeUnshown(log).isEmpty());
+        BackupLog::recordFailure(log, at("2024-05-03 21:00"), "又失败了");
+        QCOMPARE(BackupLog::takeUnshown(log), QStringList{"2024-05-03 21:00:00 又失败了"});
+        // The history stays in the log.
+        QCOMPARE(QString::fromUtf8(bytesOf(log)).count("\n"), 3);
+    }
+
+    void editWatchSeesOnlyChangesToTheBooks() {
+        TempDatabase t;
+        Database &db = t.db();
+        EditWatch watch(db);
+        // What pages do for themselves: scratch tables, cached totals, the login.
+        db.exec("insert into s_ls (s_date) values ('2024-05-01 00:00:00')");
+        db.exec("delete from s_ls where 1");
+        db.exec("insert into x_shou (xmoney, xid) values (1, 1)");
+        db.exec("update z_zhanghu set z_yue = 5");
+        db.exec("update sys_sys set isji = 1");
+        // Rolled back.
+        db.exec("begin");
+        db.exec("insert into s_shouru (s_jine, f_class) values (1, 'S')");
+        db.exec("rollback");
+        QVERIFY(!watch.booksChanged());
+
+        // An account renamed reaches the books through the list's notice.
+        db.notifier().tableChanged("z_zhanghu");
+        QCOMPARE(watch.committedChanges(), 1);
+        Transaction tx(db);
+        db.exec("insert into s_shouru (s_jine, f_class) values (1, 'S'), (2, 'Z')");
+        db.exec("insert into notebook (n_info) values ('日记')");
+        QCOMPARE(watch.committedChanges(), 1); // not yet committed
+        tx.commit();
+        QCOMPARE(watch.committedChanges(), 4);
+        db.exec("delete from z_zhanghu where id = 1");
+        QCOMPARE(watch.committedChanges(), 5);
     }
 };
 
