@@ -18,3 +18,5 @@ std::vector<BenchOperation> homeOperations(Database &db);
 std::vector<BenchOperation> entryOperations(Database &db);
 std::vector<BenchOperation> categoryOperations(Database &db);
 std::vector<BenchOperation> accountOperations(Database &db);
+// Bill import and CSV export; the bill file is written into folder.
+std::vector<BenchOperation> importOperations(Database &db, const QString &folder);
