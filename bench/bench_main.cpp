@@ -88,7 +88,7 @@ int main(int argc, char **argv) {
         std::vector<BenchOperation> operations = storeOperations(db);
         for (auto &&more : {homeOperations(db), entryOperations(db), categoryOperations(db),
                             accountOperations(db), calendarOperations(),
-                            backupOperations(db)})
+                            backupOperations(db), importOperations(db, dir.path())})
             operations.insert(operations.end(), more.begin(), more.end());
         const QRegularExpression only(parser.value(QStringLiteral("only")),
                                       QRegularExpression::CaseInsensitiveOption);

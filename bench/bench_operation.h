@@ -21,3 +21,5 @@ std::vector<BenchOperation> categoryOperations(Database &db);
 std::vector<BenchOperation> accountOperations(Database &db);
 std::vector<BenchOperation> calendarOperations();
 std::vector<BenchOperation> backupOperations(Database &db);
+// Bill import and CSV export; the bill file is written into folder.
+std::vector<BenchOperation> importOperations(Database &db, const QString &folder);

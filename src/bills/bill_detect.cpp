@@ -35,6 +35,32 @@ BillFileKind detectBillFile(const QByteArray &bytes, TextEncoding encoding) {
     return BillFileKind::Unknown;
 }
 
+DetectedBill readDetectedBill(const QByteArray &bytes, TextEncoding encoding) {
+    DetectedBill bill;
+    if (isZip(bytes)) {
+        const SheetReadResult sheet = readFirstSheet(bytes);
+        if (sheet.ok() && findBillHeading(sheet.rows, weChatLayout()) >= 0) {
+            bill.kind = BillFileKind::WeChatXlsx;
+            bill.read = readBillTable(sheet.rows, weChatLayout());
+        }
+    } else {
+        const QList<CsvRecord> records = loadCsv(bytes, encoding);
+        if (findBillHeading(records, alipayLayout()) >= 0) {
+            bill.kind = BillFileKind::Alipay;
+            bill.read = readBillTable(records, alipayLayout());
+        } else if (findBillHeading(records, weChatLayout()) >= 0) {
+            bill.kind = BillFileKind::WeChatCsv;
+            bill.read = readBillTable(records, weChatLayout());
+        } else if (const CsvMapping mapping = guessCsvMapping(records); mapping.isComplete()) {
+            bill.kind = BillFileKind::GenericCsv;
+            bill.read = readGenericCsv(records, mapping);
+        }
+    }
+    if (bill.kind == BillFileKind::Unknown)
+        bill.read.error = QStringLiteral("无法识别的账单文件");
+    return bill;
+}
+
 QString billFileKindText(BillFileKind kind) {
     switch (kind) {
     case BillFileKind::Unknown:
@@ -71,17 +97,23 @@ BillReadResult readBillData(const QByteArray &bytes, BillFileKind kind, TextEnco
     return result;
 }
 
-BillReadResult readBillFile(const QString &path, TextEncoding encoding) {
-    BillReadResult result;
+QByteArray readBillBytes(const QString &path, QString *error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("无法打开文件：%1").arg(file.errorString());
-        return result;
+        *error = QStringLiteral("无法打开文件：%1").arg(file.errorString());
+        return {};
     }
     if (file.size() > MaxFileSize) {
-        result.error = QStringLiteral("文件过大，不像是账单");
-        return result;
+        *error = QStringLiteral("文件过大，不像是账单");
+        return {};
     }
-    const QByteArray bytes = file.readAll();
-    return readBillData(bytes, detectBillFile(bytes, encoding), encoding);
+    return file.readAll();
+}
+
+BillReadResult readBillFile(const QString &path, TextEncoding encoding) {
+    BillReadResult result;
+    const QByteArray bytes = readBillBytes(path, &result.error);
+    if (!result.ok())
+        return result;
+    return readDetectedBill(bytes, encoding).read;
 }

@@ -10,8 +10,10 @@ QList<CsvRecord> parseCsv(QStringView text) {
     int line = 1;
 
     auto endField = [&] {
-        record.fields.append(field);
-        field.clear();
+        // A copy of its own, so the buffer stays with `field` and is reused for the next
+        // one instead of growing again from nothing, character by character.
+        record.fields.append(QString(field.constData(), field.size()));
+        field.truncate(0);
         fieldBegun = false;
     };
     auto endRecord = [&] {

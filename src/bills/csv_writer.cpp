@@ -1,26 +1,52 @@
 #include "bills/csv_writer.h"
 
+namespace {
+
+bool needsQuotes(QStringView text) {
+    for (const QChar c : text) {
+        if (c == u',' || c == u'"' || c == u'\n' || c == u'\r')
+            return true;
+    }
+    return false;
+}
+
+void appendField(QString &line, const QString &text) {
+    if (!needsQuotes(text)) {
+        line += text;
+        return;
+    }
+    line += u'"';
+    for (const QChar c : text) {
+        if (c == u'"')
+            line += u'"';
+        line += c;
+    }
+    line += u'"';
+}
+
+} // namespace
+
 QString CsvWriter::field(const QString &text) {
-    const bool quote =
-        text.contains(u',') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r');
-    if (!quote)
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    QString quoted;
+    appendField(quoted, text);
+    return quoted;
 }
 
 void CsvWriter::writeRow(const QStringList &fields) {
-    QByteArray bytes;
+    // One line built in place: an export of every entry writes a million of them.
+    QString line;
+    line.reserve(128);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += u',';
+        appendField(line, fields[i]);
+    }
+    line += QLatin1String("\r\n");
+    QByteArray bytes = line.toUtf8();
     if (!m_started) {
-        bytes = QByteArrayLiteral("\xEF\xBB\xBF");
+        bytes.prepend(QByteArrayLiteral("\xEF\xBB\xBF"));
         m_started = true;
     }
-    QStringList line;
-    line.reserve(fields.size());
-    for (const QString &text : fields)
-        line.append(field(text));
-    bytes += line.join(u',').toUtf8() + QByteArrayLiteral("\r\n");
     if (m_device->write(bytes) != bytes.size())
         m_ok = false;
 }

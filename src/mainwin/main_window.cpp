@@ -9,6 +9,7 @@
 #include "core/services.h"
 #include "core/site_texts.h"
 #include "entry/entry_page.h"
+#include "importing/grid_export.h"
 #include "mainwin/home_page.h"
 #include "reports/category_report_page.h"
 #include "reports/journal_page.h"
@@ -22,6 +23,7 @@
 #include "widgets/clickable_label.h"
 #include "widgets/page.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -162,6 +164,9 @@ void MainWindow::buildPages() {
              m_home, m_entry, m_accounts, m_categories, m_loans, m_transfers, m_journal,
              m_categoryReport, m_personReport, m_tools, m_budget, m_settings, m_statement})
         m_stack->addWidget(page);
+
+    // Every list's context menu offers "导出CSV…".
+    GridExport::offerOn(m_context, m_stack);
 }
 
 void MainWindow::buildRoutes() {

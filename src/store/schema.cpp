@@ -9,7 +9,49 @@ namespace Schema {
 
 const std::vector<UpgradeStep> &upgradeSteps() {
     // Add a step here for every change of the tables; never edit one that has shipped.
-    static const std::vector<UpgradeStep> steps = {};
+    static const std::vector<UpgradeStep> steps = {
+        {2, QStringLiteral(R"sql(
+-- Entries brought in from payment bills and bank statements. d_hao is the bill's
+-- transaction number, or a key made from the row itself when the bill has none; one
+-- per source, so the same bill imported again adds nothing. d_duifang (the
+-- counterpart) lets the next bill propose the category that counterpart got.
+CREATE TABLE s_daoru (
+    id         INTEGER PRIMARY KEY AUTOINCREMENT,
+    d_shouruid INTEGER NOT NULL,
+    d_laiyuan  TEXT NOT NULL,
+    d_hao      TEXT NOT NULL,
+    d_duifang  TEXT
+);
+CREATE UNIQUE INDEX ix_daoru_key ON s_daoru (d_laiyuan, d_hao);
+CREATE INDEX ix_daoru_entry ON s_daoru (d_shouruid);
+CREATE INDEX ix_daoru_counterpart ON s_daoru (d_duifang);
+
+-- The bill's own classification (Alipay's 交易分类, WeChat's 交易类型) mapped to a
+-- sub-category; the category's kind says which rows a rule is for.
+CREATE TABLE s_daorugz (
+    id         INTEGER PRIMARY KEY AUTOINCREMENT,
+    g_name     TEXT NOT NULL CHECK (length(g_name) BETWEEN 1 AND 50),
+    f_fenleiid INTEGER
+);
+CREATE INDEX ix_daorugz_name ON s_daorugz (g_name);
+
+-- Starting rules for the categories a new household has; books whose categories
+-- were renamed or removed get only the rules whose category is still there.
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '餐饮美食', id FROM s_fenlei WHERE f_name = '餐饮费' AND f_id <> 0 AND f_class = 'Z';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '日用百货', id FROM s_fenlei WHERE f_name = '日用品' AND f_id <> 0 AND f_class = 'Z';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '家居家装', id FROM s_fenlei WHERE f_name = '日用品' AND f_id <> 0 AND f_class = 'Z';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '交通出行', id FROM s_fenlei WHERE f_name = '公交地铁' AND f_id <> 0 AND f_class = 'Z';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '充值缴费', id FROM s_fenlei WHERE f_name = '话费网费' AND f_id <> 0 AND f_class = 'Z';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '住房物业', id FROM s_fenlei WHERE f_name = '物业费' AND f_id <> 0 AND f_class = 'Z';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '医疗健康', id FROM s_fenlei WHERE f_name = '医药费' AND f_id <> 0 AND f_class = 'Z';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '教育培训', id FROM s_fenlei WHERE f_name = '学费' AND f_id <> 0 AND f_class = 'Z';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '酒店旅游', id FROM s_fenlei WHERE f_name = '旅游' AND f_id <> 0 AND f_class = 'Z';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '服饰装扮', id FROM s_fenlei WHERE f_name = '服饰' AND f_id <> 0 AND f_class = 'Z';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '转账红包', id FROM s_fenlei WHERE f_name = '礼金收入' AND f_id <> 0 AND f_class = 'S';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '微信红包', id FROM s_fenlei WHERE f_name = '礼金收入' AND f_id <> 0 AND f_class = 'S';
+INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '投资理财', id FROM s_fenlei WHERE f_name = '利息收入' AND f_id <> 0 AND f_class = 'S';
+)sql")},
+    };
     return steps;
 }
 

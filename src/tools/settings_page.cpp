@@ -6,6 +6,7 @@
 #include "core/questions.h"
 #include "core/services.h"
 #include "core/site_texts.h"
+#include "importing/data_transfer_group.h"
 #include "ledger/batch_table_model.h"
 #include "ledger/user_queries.h"
 #include "store/auto_backups.h"
@@ -31,6 +32,8 @@ namespace {
 constexpr int PageWidth = 765;
 constexpr int PageHeight = 511;
 constexpr int UsersHeight = 344;
+// The backup group leaves the right of the page to the import and export group.
+constexpr int SettingsWidth = 640;
 constexpr int ButtonBarHeight = 34;
 
 const QString BackupNote =
@@ -119,7 +122,11 @@ void SettingsPage::buildUsersGroup() {
 void SettingsPage::buildSettingsGroup() {
     auto *group = new QGroupBox(QStringLiteral("系统设置"), this);
     group->setObjectName(QStringLiteral("settingsGroup"));
-    group->setGeometry(0, UsersHeight, PageWidth, PageHeight - UsersHeight);
+    group->setGeometry(0, UsersHeight, SettingsWidth, PageHeight - UsersHeight);
+    // Bringing in bills and writing the books out sit beside the backups.
+    auto *transfer = new DataTransferGroup(m_context, this);
+    transfer->setGeometry(SettingsWidth + 2, UsersHeight, PageWidth - SettingsWidth - 2,
+                          PageHeight - UsersHeight);
 
     auto *backup = bigButton(QStringLiteral("数据库备份"), group, {24, 36, 121, 41});
     auto *restore = bigButton(QStringLiteral("数据库还原"), group, {184, 36, 113, 41});
@@ -129,11 +136,11 @@ void SettingsPage::buildSettingsGroup() {
     auto *note = new QLabel(BackupNote, group);
     note->setObjectName(QStringLiteral("backupNote"));
     note->setWordWrap(true);
-    note->setGeometry(24, 84, PageWidth - 48, 36);
+    note->setGeometry(24, 84, SettingsWidth - 48, 36);
 
     // How many automatic copies are kept; stored as soon as a number changes.
     auto *keep = new QWidget(group);
-    keep->setGeometry(24, 124, PageWidth - 48, 28);
+    keep->setGeometry(24, 124, SettingsWidth - 48, 28);
     auto *row = new QHBoxLayout(keep);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);

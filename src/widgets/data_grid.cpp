@@ -7,8 +7,11 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -268,6 +271,19 @@ DataGrid::~DataGrid() {
         m_view->selectionModel()->disconnect(this);
     for (const QMetaObject::Connection &c : std::as_const(m_modelConnections))
         disconnect(c);
+}
+
+void DataGrid::contextMenuEvent(QContextMenuEvent *event) {
+    // The view and its header pass the request up to here.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&DataGrid::exportRequested))) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    QPointer<DataGrid> self(this);
+    QMenu menu(this);
+    QAction *exportCsv = menu.addAction(QStringLiteral("导出CSV…"));
+    if (menu.exec(event->globalPos()) == exportCsv && self)
+        emit exportRequested();
 }
 
 QTableView *DataGrid::view() const {

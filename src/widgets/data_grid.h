@@ -76,6 +76,7 @@ public:
     void setColumnReadOnly(int column, bool readOnly = true);
     void setColumnWidth(int column, int width);
     void setColumnFormat(int column, ColumnFormat format);
+    ColumnFormat columnFormat(int column) const { return m_settings.value(column).format; }
     // Edits and names the column's values through another delegate (a lookup list);
     // painting, highlight and footer stay the grid's.
     void setColumnDelegate(int column, QStyledItemDelegate *delegate);
@@ -119,6 +120,11 @@ signals:
     void cellClicked(int row, int column); // model column
     // A mouse button went down in the rows, after the current row moved there.
     void mousePressed();
+    // "导出CSV…" was chosen in the context menu, which offers it while this is connected.
+    void exportRequested();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     friend class GridDelegate;

@@ -87,7 +87,13 @@ void write(Session &session, const QStringList &args) {
     QDir().mkpath(QFileInfo(target).absolutePath());
     QFile::remove(target);
     if (args.size() == 3 && args.at(1) == QLatin1String("copy-of")) {
-        if (!QFile::copy(session.resolvePath(args.at(2)), target))
+        // "./" and "../" name a file beside the scenario (the tests' sample files).
+        const QString &other = args.at(2);
+        const QString source =
+            other.startsWith(QLatin1String("./")) || other.startsWith(QLatin1String("../"))
+                ? QDir(session.scenarioFolder()).absoluteFilePath(other)
+                : session.resolvePath(other);
+        if (!QFile::copy(source, target))
             fail(QStringLiteral("expected to copy %1 to %2, found it failed")
                      .arg(quoteWord(args.at(2)), quoteWord(args.at(0))));
         return;

@@ -13,9 +13,12 @@
 #include "tools/auto_backup_dialog.h"
 #include "widgets/data_grid.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -206,6 +209,36 @@ int main(int argc, char **argv) {
         AutoBackupDialog dialog(Backup::autoFolder(), main);
         dialog.show();
         ok &= save(&dialog, out + "/auto_backups.png");
+    }
+
+    // The import preview of an Alipay bill, one row's category being looked up.
+    {
+        main->navigate(NavigationBar::Settings);
+        prompts.queueFile(QStringLiteral(TALLYBEE_BILL_DATA "/alipay_bill.csv"));
+        for (QPushButton *button : main->findChildren<QPushButton *>())
+            if (button->text() == QStringLiteral("导入账单…"))
+                button->click();
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            auto *grid = dialog->findChild<DataGrid *>(QStringLiteral("importGrid"));
+            auto *category = dialog->findChild<QLineEdit *>(QStringLiteral("项目"));
+            if (grid && category) {
+                grid->setCurrentRow(6);
+                category->setFocus();
+                category->setText(QStringLiteral("r"));
+                emit category->textEdited(category->text());
+            }
+            ok &= save(dialog, out + "/import_preview.png");
+            dialog->close();
+        }
+        // A bank statement: the mapping step above the rows.
+        prompts.queueFile(QStringLiteral(TALLYBEE_BILL_DATA "/bank_utf8.csv"));
+        for (QPushButton *button : main->findChildren<QPushButton *>())
+            if (button->text() == QStringLiteral("导入账单…"))
+                button->click();
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            ok &= save(dialog, out + "/import_mapping.png");
+            dialog->close();
+        }
     }
     program.end();
     return ok ? 0 : 1;
