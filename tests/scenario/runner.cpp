@@ -2,6 +2,7 @@
 
 #include "actions.h"
 #include "expectations.h"
+#include "print_steps.h"
 #include "script.h"
 #include "selection.h"
 #include "session.h"
@@ -69,6 +70,7 @@ const QList<Command> &commands() {
         {"write", 2, 3, false, SetupSteps::write},
         {"shell", 1, 1, false, SetupSteps::shell},
         {"wait", 1, 1, false, SetupSteps::wait},
+        {"printer", 1, 1, false, PrintSteps::printer},
         {"expect message", 1, 2, false, Expectations::message},
         {"expect message-containing", 1, 2, false, Expectations::messageContaining},
         {"expect same-file", 2, 2, false, Expectations::sameFile},
@@ -96,6 +98,9 @@ const QList<Command> &commands() {
         {"expect opened", 1, 1, false, Expectations::opened},
         {"expect started", 1, 1, false, Expectations::started},
         {"expect closed", 0, 0, false, Expectations::closed},
+        {"expect printed-pages", 1, 1, false, PrintSteps::printedPages},
+        {"expect printed-text", 2, 2, false, PrintSteps::printedText},
+        {"expect pdf-pages", 2, 2, false, PrintSteps::pdfPages},
     };
     return table;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "program_folder.h"
+#include "scripted_printer.h"
 #include "scripted_services.h"
 
 #include <QList>
@@ -29,6 +30,7 @@ public:
     ScriptedPrompts &prompts() { return m_prompts; }
     ScriptedClock &clock() { return m_clock; }
     ScriptedShell &shell() { return m_shell; }
+    ScriptedPrinter &printer() { return m_printer; }
     ProgramFolder &folder() { return m_folder; }
     QString scenarioFolder() const { return m_scenarioFolder; }
     // The run's home folder (HOME points there while the session lives).
@@ -69,6 +71,7 @@ private:
     ScriptedPrompts m_prompts;
     ScriptedClock m_clock;
     ScriptedShell m_shell;
+    ScriptedPrinter m_printer;
     std::unique_ptr<Program> m_program;
     std::unique_ptr<QObject> m_courier;
     QPalette m_palette;
