@@ -68,11 +68,6 @@ PageLayout::Page PageLayout::page(int number) const {
     return p;
 }
 
-int PageLayout::pageOfRow(int row) const {
-    const int block = row < m_rowsFirst ? 0 : 1 + (row - m_rowsFirst) / m_rowsOther;
-    return block * int(m_bands.size()) + 1;
-}
-
 double PageLayout::gridTop(const Page &page) const {
     return m_parts.header + (page.title ? m_parts.title : 0);
 }

@@ -55,8 +55,6 @@ public:
     int pageCount() const { return m_rowBlocks * int(m_bands.size()); }
     // Page number (1-based) of the layout, clamped to the pages there are.
     Page page(int number) const;
-    // The page that holds a row in the first band.
-    int pageOfRow(int row) const;
 
     // The printed grid is drawn scaled by this (fitting by ScaleGrid), else 1.
     double scale() const { return m_scale; }

@@ -126,6 +126,8 @@ PrintPreviewWindow::PrintPreviewWindow(const AppContext &context, Layout layout,
     m_canvas = new PageCanvas;
     m_scroll = new QScrollArea(this);
     m_scroll->setWidget(m_canvas);
+    // Page Up and Page Down turn the pages; the scroll area would take them to scroll.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->viewport()->installEventFilter(this);
 
     m_status = new QLabel(this);

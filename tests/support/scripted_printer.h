@@ -22,11 +22,9 @@ public:
     // The lines of text of each page of the last print job.
     const QList<QStringList> &lastPrint() const { return m_pages; }
     int jobs() const { return m_jobs; }
-    int printerDialogs() const { return m_dialogs; }
 
 private:
     QString m_name = defaultName();
     QList<QStringList> m_pages;
     int m_jobs = 0;
-    int m_dialogs = 0;
 };
