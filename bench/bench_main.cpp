@@ -88,7 +88,8 @@ int main(int argc, char **argv) {
         std::vector<BenchOperation> operations = storeOperations(db);
         for (auto &&more : {homeOperations(db), entryOperations(db), categoryOperations(db),
                             accountOperations(db), calendarOperations(),
-                            backupOperations(db), importOperations(db, dir.path())})
+                            backupOperations(db), importOperations(db, dir.path()),
+                            statementOperations(db)})
             operations.insert(operations.end(), more.begin(), more.end());
         const QRegularExpression only(parser.value(QStringLiteral("only")),
                                       QRegularExpression::CaseInsensitiveOption);

@@ -23,3 +23,4 @@ std::vector<BenchOperation> calendarOperations();
 std::vector<BenchOperation> backupOperations(Database &db);
 // Bill import and CSV export; the bill file is written into folder.
 std::vector<BenchOperation> importOperations(Database &db, const QString &folder);
+std::vector<BenchOperation> statementOperations(Database &db);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/printing.h"
 #include "core/services.h"
 
 // The services of a real run: message boxes, the system clock, the desktop.
@@ -23,4 +24,12 @@ class DesktopShell : public Shell {
 public:
     void openUrl(const QString &url) override;
     bool startProgram(const QString &program) override;
+};
+
+// The machine's printers through the system's print and page setup dialogs.
+class SystemPrinters : public PrintService {
+public:
+    QString defaultPrinter() const override;
+    Result print(const PrintJob &job, const Progress &progress) override;
+    bool setUpPrinter(Paper &paper) override;
 };

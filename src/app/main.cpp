@@ -7,7 +7,8 @@ int main(int argc, char **argv) {
     MessageBoxPrompts prompts;
     SystemClock clock;
     DesktopShell shell;
-    Program program(prompts, clock, shell, QCoreApplication::applicationDirPath());
+    SystemPrinters printers;
+    Program program(prompts, clock, shell, printers, QCoreApplication::applicationDirPath());
     QObject::connect(&program, &Program::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     program.start();

@@ -23,8 +23,10 @@ const QString DatabaseTooNew = QStringLiteral(
     "这个数据库文件是由更新版本的Tallybee写入的，本程序无法打开它。请升级Tallybee后再试。");
 } // namespace
 
-Program::Program(Prompts &prompts, Clock &clock, Shell &shell, QString folder)
-    : m_prompts(prompts), m_clock(clock), m_shell(shell), m_folder(std::move(folder)) {}
+Program::Program(Prompts &prompts, Clock &clock, Shell &shell, PrintService &printer,
+                 QString folder)
+    : m_prompts(prompts), m_clock(clock), m_shell(shell), m_printer(printer),
+      m_folder(std::move(folder)) {}
 
 Program::~Program() {
     TallybeeApplication::setErrorHandler({});
@@ -92,7 +94,7 @@ void Program::loggedIn() {
     if (!m_main) {
         try {
             m_main = std::make_unique<MainWindow>(
-                AppContext{*m_db, m_prompts, m_clock, m_shell, *this, m_folder});
+                AppContext{*m_db, m_prompts, m_clock, m_shell, m_printer, *this, m_folder});
         } catch (...) {
             // Without a main window the program would run on with no window at all:
             // come back, and let the error box say what went wrong.

@@ -9,6 +9,7 @@
 class Prompts;
 class Clock;
 class Shell;
+class PrintService;
 class Database;
 class EditWatch;
 class LoginWindow;
@@ -22,7 +23,7 @@ class QWidget;
 class Program : public QObject, public ProgramControl {
     Q_OBJECT
 public:
-    Program(Prompts &prompts, Clock &clock, Shell &shell, QString folder);
+    Program(Prompts &prompts, Clock &clock, Shell &shell, PrintService &printer, QString folder);
     ~Program() override;
 
     // Sets the title, opens the database and shows the login window; ends the program
@@ -60,6 +61,7 @@ private:
     Prompts &m_prompts;
     Clock &m_clock;
     Shell &m_shell;
+    PrintService &m_printer;
     QString m_folder;
     std::unique_ptr<Database> m_db;
     std::unique_ptr<EditWatch> m_edits; // while m_db is open

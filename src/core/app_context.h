@@ -6,6 +6,7 @@ class Database;
 class Prompts;
 class Clock;
 class Shell;
+class PrintService;
 class ProgramControl;
 
 // What every page works with: the one database connection, the services and the
@@ -15,6 +16,7 @@ struct AppContext {
     Prompts &prompts;
     Clock &clock;
     Shell &shell;
+    PrintService &printer;
     ProgramControl &program;
     QString folder; // the program's folder: fmy.dll, the skin library
 };

@@ -112,6 +112,10 @@ public:
 
     // Text of a cell by model column: format, lookup name, then the draw hook.
     QString displayText(const QModelIndex &index) const;
+    // The text a column shows for a raw value, by its format alone.
+    QString formattedValue(int column, const QVariant &raw) const { return formatted(column, raw); }
+    // Money columns sit on the right.
+    bool alignsRight(int column) const { return isMoneyColumn(column); }
     QString footerTextForColumn(int column) const;
     int logicalColumn(int visibleColumn) const;
 

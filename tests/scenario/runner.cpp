@@ -2,6 +2,7 @@
 
 #include "actions.h"
 #include "expectations.h"
+#include "print_steps.h"
 #include "script.h"
 #include "selection.h"
 #include "session.h"
@@ -70,6 +71,7 @@ const QList<Command> &commands() {
         {"shell", 1, 1, false, SetupSteps::shell},
         {"wait", 1, 1, false, SetupSteps::wait},
         {"server", 1, 3, false, SetupSteps::server},
+        {"printer", 1, 1, false, PrintSteps::printer},
         {"expect message", 1, 2, false, Expectations::message},
         {"expect message-containing", 1, 2, false, Expectations::messageContaining},
         {"expect same-file", 2, 2, false, Expectations::sameFile},
@@ -99,6 +101,9 @@ const QList<Command> &commands() {
         {"expect closed", 0, 0, false, Expectations::closed},
         {"expect day", 3, 3, true, Expectations::day},
         {"expect requested", 1, Many, false, Expectations::requested},
+        {"expect printed-pages", 1, 1, false, PrintSteps::printedPages},
+        {"expect printed-text", 2, 2, false, PrintSteps::printedText},
+        {"expect pdf-pages", 2, 2, false, PrintSteps::pdfPages},
     };
     return table;
 }

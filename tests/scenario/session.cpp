@@ -69,7 +69,7 @@ Session::~Session() {
 
 void Session::start() {
     endProgram();
-    m_program = std::make_unique<Program>(m_prompts, m_clock, m_shell, m_folder.path());
+    m_program = std::make_unique<Program>(m_prompts, m_clock, m_shell, m_printer, m_folder.path());
     m_program->start();
     settle();
     if (!programEnded())

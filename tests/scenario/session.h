@@ -2,6 +2,7 @@
 
 #include "local_web_server.h"
 #include "program_folder.h"
+#include "scripted_printer.h"
 #include "scripted_services.h"
 
 #include <QList>
@@ -32,6 +33,7 @@ public:
     ScriptedShell &shell() { return m_shell; }
     // The web site the program's addresses point at while the session lives.
     LocalWebServer &webServer() { return *m_web; }
+    ScriptedPrinter &printer() { return m_printer; }
     ProgramFolder &folder() { return m_folder; }
     QString scenarioFolder() const { return m_scenarioFolder; }
     // The run's home folder (HOME points there while the session lives).
@@ -78,6 +80,7 @@ private:
     ScriptedPrompts m_prompts;
     ScriptedClock m_clock;
     ScriptedShell m_shell;
+    ScriptedPrinter m_printer;
     std::unique_ptr<Program> m_program;
     std::unique_ptr<QObject> m_courier;
     QPalette m_palette;

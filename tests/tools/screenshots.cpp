@@ -5,6 +5,8 @@
 #include "app/login_window.h"
 #include "app/program.h"
 #include "mainwin/main_window.h"
+#include "reports/print_preview.h"
+#include "scripted_printer.h"
 #include "scripted_services.h"
 #include "store/auto_backups.h"
 #include "store/backup.h"
@@ -14,6 +16,8 @@
 #include "widgets/data_grid.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -119,7 +123,8 @@ int main(int argc, char **argv) {
     ScriptedPrompts prompts;
     ScriptedClock clock(QDateTime(QDate(2026, 12, 9), QTime(20, 15, 0)));
     ScriptedShell shell;
-    Program program(prompts, clock, shell, folder.path());
+    ScriptedPrinter printer;
+    Program program(prompts, clock, shell, printer, folder.path());
     program.start();
     if (program.isFinished())
         return 1;
@@ -239,6 +244,31 @@ int main(int argc, char **argv) {
             ok &= save(dialog, out + "/import_mapping.png");
             dialog->close();
         }
+    }
+    // The statement: this year's expense listed, its first page in the preview, and the
+    // print setup dialog over it.
+    {
+        main->follow(MainWindow::Print);
+        main->findChild<QComboBox *>(QStringLiteral("kindBox"))->setCurrentText("支出");
+        main->findChild<QPushButton *>(QStringLiteral("queryButton"))->click();
+        ok &= save(main, out + "/statement.png");
+        main->findChild<QPushButton *>(QStringLiteral("printButton"))->click();
+        auto *preview = main->findChild<PrintPreviewWindow *>();
+        if (!preview)
+            return 1;
+        preview->showNormal();
+        preview->resize(820, 900);
+        QApplication::processEvents();
+        ok &= save(preview, out + "/statement_preview.png");
+        for (QPushButton *b : preview->findChildren<QPushButton *>())
+            if (b->text() == QStringLiteral("打印设置"))
+                b->click();
+        if (auto *setup = preview->findChild<QDialog *>(QStringLiteral("printSetupDialog"))) {
+            QApplication::processEvents();
+            ok &= save(setup, out + "/print_setup.png");
+            setup->reject();
+        }
+        preview->close();
     }
     program.end();
     return ok ? 0 : 1;

@@ -6,6 +6,7 @@
 #include "ledger/batch_table_model.h"
 #include "ledger/loan_queries.h"
 #include "ledger/transfer_queries.h"
+#include "scripted_printer.h"
 #include "scripted_services.h"
 #include "store/database.h"
 #include "temp_database.h"
@@ -61,8 +62,9 @@ struct PageContext {
     ScriptedPrompts prompts;
     ScriptedClock clock;
     ScriptedShell shell;
+    ScriptedPrinter printer;
     ScriptedProgramControl program;
-    AppContext context{t.db(), prompts, clock, shell, program, t.folder()};
+    AppContext context{t.db(), prompts, clock, shell, printer, program, t.folder()};
 };
 
 // The open cell editor of a grid, if any (closed ones linger hidden until deleted).

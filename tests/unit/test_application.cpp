@@ -2,6 +2,7 @@
 #include "app/login_window.h"
 #include "app/program.h"
 #include "mainwin/main_window.h"
+#include "scripted_printer.h"
 #include "scripted_services.h"
 #include "store/database.h"
 #include "store/schema.h"
@@ -50,7 +51,8 @@ private slots:
         ScriptedPrompts prompts;
         ScriptedClock clock;
         ScriptedShell shell;
-        Program program(prompts, clock, shell, dir.path());
+        ScriptedPrinter printer;
+        Program program(prompts, clock, shell, printer, dir.path());
         program.start();
         program.loginWindow()->tryLogin();
         QVERIFY(program.mainWindow() && program.mainWindow()->isVisible());
