@@ -83,7 +83,7 @@ int main(int argc, char **argv) {
 
         std::vector<BenchOperation> operations = storeOperations(db);
         for (auto &&more : {homeOperations(db), entryOperations(db), categoryOperations(db),
-                            accountOperations(db)})
+                            accountOperations(db), reportOperations(db)})
             operations.insert(operations.end(), more.begin(), more.end());
         for (const BenchOperation &op : operations) {
             const double ms = medianMs(op.run, runs);

@@ -18,3 +18,4 @@ std::vector<BenchOperation> homeOperations(Database &db);
 std::vector<BenchOperation> entryOperations(Database &db);
 std::vector<BenchOperation> categoryOperations(Database &db);
 std::vector<BenchOperation> accountOperations(Database &db);
+std::vector<BenchOperation> reportOperations(Database &db);
