@@ -5,10 +5,14 @@
 #include "app/login_window.h"
 #include "app/program.h"
 #include "mainwin/main_window.h"
+#include "reports/category_report_page.h"
+#include "reports/journal_page.h"
+#include "reports/person_report_page.h"
 #include "scripted_services.h"
 #include "store/database.h"
 #include "widgets/data_grid.h"
 
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -166,6 +170,34 @@ int main(int argc, char **argv) {
         accounts->tabs()->setCurrentIndex(1);
         ok &= save(main, out + "/accounts_chart.png");
         accounts->tabs()->setCurrentIndex(0);
+    }
+    // The three reports with their lists filled, over November and December.
+    {
+        const auto startFrom = [](QWidget *scope, const QDate &day) {
+            for (auto *picker : scope->findChildren<QDateEdit *>())
+                if (picker->isVisible() && picker->accessibleName() == QStringLiteral("从")) {
+                    picker->setDate(day);
+                    return;
+                }
+        };
+        main->navigate(NavigationBar::Journal);
+        auto *journal = main->findChild<JournalPage *>();
+        startFrom(journal, QDate(2026, 11, 1));
+        journal->refresh();
+        ok &= save(main, out + "/journal.png");
+        main->navigate(NavigationBar::CategoryReport);
+        auto *categories = main->findChild<CategoryReportPage *>();
+        startFrom(categories, QDate(2026, 11, 1));
+        categories->query();
+        ok &= save(main, out + "/category_report.png");
+        main->navigate(NavigationBar::PersonReport);
+        auto *people = main->findChild<PersonReportPage *>();
+        startFrom(people, QDate(2026, 11, 1));
+        people->refreshList();
+        ok &= save(main, out + "/person_report.png");
+        people->tabs()->setCurrentIndex(1);
+        ok &= save(main, out + "/person_chart.png");
+        people->tabs()->setCurrentIndex(0);
     }
     program.end();
     return ok ? 0 : 1;
