@@ -184,6 +184,9 @@ int main(int argc, char **argv) {
         auto *journal = main->findChild<JournalPage *>();
         startFrom(journal, QDate(2026, 11, 1));
         journal->refresh();
+        // A day with both kinds, so both detail lists have rows.
+        if (auto *days = journal->findChild<DataGrid *>(QStringLiteral("journalDays")))
+            days->setCurrentRow(6);
         ok &= save(main, out + "/journal.png");
         main->navigate(NavigationBar::CategoryReport);
         auto *categories = main->findChild<CategoryReportPage *>();
