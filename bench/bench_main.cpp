@@ -89,7 +89,7 @@ int main(int argc, char **argv) {
         for (auto &&more : {homeOperations(db), entryOperations(db), categoryOperations(db),
                             accountOperations(db), calendarOperations(),
                             backupOperations(db), importOperations(db, dir.path()),
-                            statementOperations(db)})
+                            statementOperations(db), reportOperations(db)})
             operations.insert(operations.end(), more.begin(), more.end());
         const QRegularExpression only(parser.value(QStringLiteral("only")),
                                       QRegularExpression::CaseInsensitiveOption);

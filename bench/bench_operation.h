@@ -24,3 +24,4 @@ std::vector<BenchOperation> backupOperations(Database &db);
 // Bill import and CSV export; the bill file is written into folder.
 std::vector<BenchOperation> importOperations(Database &db, const QString &folder);
 std::vector<BenchOperation> statementOperations(Database &db);
+std::vector<BenchOperation> reportOperations(Database &db);

@@ -32,5 +32,17 @@ QVariant RowsModel::data(const QModelIndex &index, int role) const {
 QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != FieldNameRole))
         return {};
+    if (role == Qt::DisplayRole && m_shownHeadings.contains(section))
+        return m_shownHeadings.value(section);
     return m_rows.headings.value(section);
+}
+
+bool RowsModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
+                              int role) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount() ||
+        (role != Qt::EditRole && role != Qt::DisplayRole))
+        return false;
+    m_shownHeadings.insert(section, value.toString());
+    emit headerDataChanged(orientation, section, section);
+    return true;
 }

@@ -3,6 +3,8 @@
 #include "store/books_notifier.h"
 #include "store/dates.h"
 #include "store/schema.h"
+#include "store/sqlite_file.h"
+#include "store/vector_state.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -119,6 +121,7 @@ Database Database::open(const QString &path) {
     result.m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     if (!result.m_db.open())
         throw OpenError(OpenError::NotADatabase, engineText(result.m_db.lastError()));
+    clearVectorStateWhileRunning(sqliteHandleOf(result.m_db));
 
     int version = 0;
     try {

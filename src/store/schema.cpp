@@ -51,6 +51,9 @@ INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '转账红包', id FROM s_fenl
 INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '微信红包', id FROM s_fenlei WHERE f_name = '礼金收入' AND f_id <> 0 AND f_class = 'S';
 INSERT INTO s_daorugz (g_name, f_fenleiid) SELECT '投资理财', id FROM s_fenlei WHERE f_name = '利息收入' AND f_id <> 0 AND f_class = 'S';
 )sql")},
+        // The person report sums each member's month of one kind as one run of entries.
+        {3, QStringLiteral("CREATE INDEX ix_shouru_member ON s_shouru"
+                           " (f_class, s_userid, s_date, s_jine)")},
     };
     return steps;
 }

@@ -82,6 +82,23 @@ QList<ChartPoint> chartPoints(QWidget *w, int seriesNumber) {
         fail(QStringLiteral("expected a chart, found a %1")
                  .arg(QString::fromLatin1(w->metaObject()->className())));
     const QList<QAbstractSeries *> all = view->chart()->series();
+    // One bar series of several sets over a category axis (income and expense by month):
+    // each set counts as a series, in legend order, labelled by the categories.
+    if (auto *bars = all.size() == 1 ? qobject_cast<QAbstractBarSeries *>(all.first()) : nullptr) {
+        const QStringList categories = barCategories(bars);
+        const QList<QBarSet *> sets = bars->barSets();
+        if (sets.size() > 1 && !categories.isEmpty()) {
+            if (seriesNumber < 1 || seriesNumber > sets.size())
+                fail(QStringLiteral("expected a bar set %1, found %2 sets")
+                         .arg(seriesNumber)
+                         .arg(sets.size()));
+            QList<ChartPoint> points;
+            const QBarSet *set = sets.at(seriesNumber - 1);
+            for (int i = 0; i < set->count(); ++i)
+                points.append({categories.value(i, QString::number(i + 1)), set->at(i)});
+            return points;
+        }
+    }
     if (seriesNumber < 1 || seriesNumber > all.size())
         fail(QStringLiteral("expected a series %1, found %2 series")
                  .arg(seriesNumber)

@@ -7,6 +7,9 @@
 #include "mainwin/main_window.h"
 #include "reports/print_preview.h"
 #include "scripted_printer.h"
+#include "reports/category_report_page.h"
+#include "reports/journal_page.h"
+#include "reports/person_report_page.h"
 #include "scripted_services.h"
 #include "store/auto_backups.h"
 #include "store/backup.h"
@@ -19,6 +22,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -269,6 +273,37 @@ int main(int argc, char **argv) {
             setup->reject();
         }
         preview->close();
+    }
+    // The three reports with their lists filled, over November and December.
+    {
+        const auto startFrom = [](QWidget *scope, const QDate &day) {
+            for (auto *picker : scope->findChildren<QDateEdit *>())
+                if (picker->isVisible() && picker->accessibleName() == QStringLiteral("从")) {
+                    picker->setDate(day);
+                    return;
+                }
+        };
+        main->navigate(NavigationBar::Journal);
+        auto *journal = main->findChild<JournalPage *>();
+        startFrom(journal, QDate(2026, 11, 1));
+        journal->refresh();
+        // A day with both kinds, so both detail lists have rows.
+        if (auto *days = journal->findChild<DataGrid *>(QStringLiteral("journalDays")))
+            days->setCurrentRow(6);
+        ok &= save(main, out + "/journal.png");
+        main->navigate(NavigationBar::CategoryReport);
+        auto *categories = main->findChild<CategoryReportPage *>();
+        startFrom(categories, QDate(2026, 11, 1));
+        categories->query();
+        ok &= save(main, out + "/category_report.png");
+        main->navigate(NavigationBar::PersonReport);
+        auto *people = main->findChild<PersonReportPage *>();
+        startFrom(people, QDate(2026, 11, 1));
+        people->refreshList();
+        ok &= save(main, out + "/person_report.png");
+        people->tabs()->setCurrentIndex(1);
+        ok &= save(main, out + "/person_chart.png");
+        people->tabs()->setCurrentIndex(0);
     }
     program.end();
     return ok ? 0 : 1;
