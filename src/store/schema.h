@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class Database;
@@ -23,6 +24,11 @@ int currentVersion();
 
 // The first schema script: tables, views, indexes and seed rows of version BaseVersion.
 QString script();
+// The tables and views of the first script, as "table name" / "view name" in lower case
+// and sorted: every Tallybee database has them, whatever its version. Throws DbError.
+const QStringList &firstSchemaObjects();
+// The same listing for an open connection's own file.
+QStringList objectsOf(Database &db);
 // Writes a fresh, seeded database to path (which must not exist yet): the first script,
 // then every upgrade step, so new and upgraded books have the same shape.
 void createDatabase(const QString &path);
