@@ -96,6 +96,15 @@ bool BudgetEditor::writePending() {
     return result.ok;
 }
 
+bool BudgetEditor::hasPending() {
+    m_grid->commitEdit();
+    return m_model.hasPendingChanges();
+}
+
+void BudgetEditor::dropPending() {
+    m_model.cancel();
+}
+
 void BudgetEditor::refuse(const QString &message) {
     m_context.prompts.inform(Captions::system(), message, Prompts::Icon::Error);
 }

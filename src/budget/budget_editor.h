@@ -25,6 +25,10 @@ public:
     // Writes the rows changed so far, with what is still in a cell editor; false (and the
     // user told) when that failed.
     bool writePending();
+    // An amount or remark not written yet, counting one still in a cell editor.
+    bool hasPending();
+    // Drops what was not written yet.
+    void dropPending();
 
     DataGrid *grid() const { return m_grid; }
 

@@ -95,7 +95,7 @@ int main(int argc, char **argv) {
 
     QTemporaryDir folder;
     const QString bin = QCoreApplication::applicationDirPath();
-    QFile::copy(bin + "/fmy.dll", folder.filePath("fmy.dll"));
+    QFile::copy(bin + "/" TALLYBEE_SEED_FILE, folder.filePath("fmy.dll"));
     QFile::copy(bin + "/libSkinBag.so", folder.filePath("libSkinBag.so"));
     addDemoBooks(folder.filePath("fmy.dll"));
 
