@@ -2,7 +2,10 @@
 # the household's books (fmy.dll), which the program looks for beside itself. By default
 # the folder is $XDG_DATA_HOME/tallybee (~/.local/share/tallybee), outside the build tree,
 # so no build ever reaches the books.
-if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
+# A build folder configured before this rule existed holds CMake's own default,
+# /usr/local: that is replaced once too, and a prefix chosen later is left alone.
+if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT
+   OR (NOT TALLYBEE_PREFIX_SET AND CMAKE_INSTALL_PREFIX STREQUAL "/usr/local"))
   if(IS_ABSOLUTE "$ENV{XDG_DATA_HOME}")
     set(_tallybee_data "$ENV{XDG_DATA_HOME}")
   else()
@@ -10,6 +13,7 @@ if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
   endif()
   set(CMAKE_INSTALL_PREFIX "${_tallybee_data}/tallybee" CACHE PATH "The program folder" FORCE)
 endif()
+set(TALLYBEE_PREFIX_SET ON CACHE INTERNAL "The program folder's default was applied")
 
 install(TARGETS tallybee RUNTIME DESTINATION .)
 install(TARGETS SkinBag LIBRARY DESTINATION .)
