@@ -8,7 +8,6 @@
 #include "widgets/lookup_delegate.h"
 #include "widgets/text_cell_delegate.h"
 
-#include <QHideEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -107,11 +106,4 @@ void BudgetEditor::dropPending() {
 
 void BudgetEditor::refuse(const QString &message) {
     m_context.prompts.inform(Captions::system(), message, Prompts::Icon::Error);
-}
-
-void BudgetEditor::hideEvent(QHideEvent *event) {
-    // Another page coming to the front is leaving the row too.
-    if (!event->spontaneous())
-        writePending();
-    QWidget::hideEvent(event);
 }
