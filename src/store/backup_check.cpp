@@ -84,7 +84,7 @@ BackupCheck checkBackup(const QString &path, CheckDepth depth) {
         return verdict(BackupCheck::TooNew, QStringLiteral("备份文件来自更新版本的Tallybee"));
 
     QStringList missing;
-    for (const QString &object : Schema::firstSchemaObjects())
+    for (const QString &object : Schema::expectedObjects(version.value(0).toInt()))
         if (!objects.contains(object))
             missing << object.section(QLatin1Char(' '), 1);
     if (!missing.isEmpty())

@@ -38,8 +38,8 @@ OpenError openError(const DbError &e) {
 
 // The last page of every table is where a file cut short (a copy that stopped half-way)
 // is broken; reading the last row of each costs a few pages, not a scan.
-void probeEveryTable(Database &db) {
-    for (const QString &object : Schema::firstSchemaObjects())
+void probeEveryTable(Database &db, const QStringList &objects) {
+    for (const QString &object : objects)
         if (object.startsWith(QLatin1String("table ")))
             db.scalar(QStringLiteral("select max(rowid) from \"%1\"").arg(object.mid(6)));
 }
@@ -161,8 +161,11 @@ Database Database::open(const QString &path) {
         throw OpenError(OpenError::TooNew, QStringLiteral("database version %1 is newer than %2")
                                                .arg(version)
                                                .arg(Schema::currentVersion()));
+    // What this file's version should hold; a later step may have added or removed
+    // some of what the first schema had.
+    const QStringList expected = Schema::expectedObjects(version);
     QStringList missing;
-    for (const QString &object : Schema::firstSchemaObjects())
+    for (const QString &object : expected)
         if (!objects.contains(object))
             missing << object.section(QLatin1Char(' '), 1);
     missing.sort();
@@ -171,7 +174,7 @@ Database Database::open(const QString &path) {
                         QStringLiteral("missing %1").arg(missing.join(QStringLiteral(", "))),
                         missing);
     try {
-        probeEveryTable(result);
+        probeEveryTable(result, expected);
         if (version < Schema::currentVersion())
             Schema::upgrade(result);
     } catch (const DbError &e) {

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
+#include <algorithm>
+#include <map>
 
 namespace Schema {
 
@@ -34,16 +36,22 @@ const char *const ObjectsSql =
 
 } // namespace
 
-const QStringList &firstSchemaObjects() {
-    static const QStringList objects = [] {
-        Database db = Database::create(QStringLiteral(":memory:"));
-        db.execScript(script());
-        const QStringList found = objectsOf(db);
-        // Without the list every file would pass; that is a broken build, not a bad file.
-        if (found.isEmpty())
-            throw DbError(QStringLiteral("the schema could not be listed"));
-        return found;
-    }();
+QStringList expectedObjects(int version) {
+    // Made once per version: a fresh database in memory, as createDatabase() makes one.
+    static std::map<int, QStringList> known;
+    version = std::clamp(version, BaseVersion, currentVersion());
+    if (const auto found = known.find(version); found != known.end())
+        return found->second;
+    Database db = Database::create(QStringLiteral(":memory:"));
+    db.execScript(script());
+    for (const UpgradeStep &step : upgradeSteps())
+        if (step.version <= version)
+            db.execScript(step.script);
+    const QStringList objects = objectsOf(db);
+    // Without the list every file would pass; that is a broken build, not a bad file.
+    if (objects.isEmpty())
+        throw DbError(QStringLiteral("the schema could not be listed"));
+    known.emplace(version, objects);
     return objects;
 }
 

@@ -24,9 +24,11 @@ int currentVersion();
 
 // The first schema script: tables, views, indexes and seed rows of version BaseVersion.
 QString script();
-// The tables and views of the first script, as "table name" / "view name" in lower case
-// and sorted: every Tallybee database has them, whatever its version. Throws DbError.
-const QStringList &firstSchemaObjects();
+// The tables and views a Tallybee database of the given version has, as "table name" /
+// "view name" in lower case and sorted: those of the first script and of every upgrade
+// step up to that version (a version below the first counts as the first). Throws
+// DbError.
+QStringList expectedObjects(int version);
 // The same listing for an open connection's own file.
 QStringList objectsOf(Database &db);
 // Writes a fresh, seeded database to path (which must not exist yet): the first script,
