@@ -2,6 +2,7 @@
 
 #include "core/app_context.h"
 #include "core/error_policy.h"
+#include "core/notices.h"
 #include "core/questions.h"
 #include "core/services.h"
 #include "ledger/account_queries.h"
@@ -17,6 +18,7 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -48,10 +50,7 @@ AccountsPage::AccountsPage(const AppContext &context, QWidget *parent)
     m_chartTab = buildChartTab();
     m_tabs->addTab(m_chartTab, QStringLiteral("图表分析"));
     ErrorPolicy::connect(m_tabs, &QTabWidget::currentChanged, this, m_context.prompts,
-                         [this](int index) {
-                             if (m_tabs->widget(index) == m_chartTab)
-                                 showCharts();
-                         });
+                         &AccountsPage::tabChanged);
 }
 
 QWidget *AccountsPage::buildListTab() {
@@ -154,8 +153,10 @@ void AccountsPage::layoutGrid() {
 }
 
 void AccountsPage::reload() {
-    AccountQueries::recalcAndLoad(m_context.db, *m_model);
+    const bool inRange = AccountQueries::recalcAndLoad(m_context.db, *m_model);
     layoutGrid();
+    if (!inRange)
+        Notices::sumOutOfRange(m_context.prompts);
 }
 
 void AccountsPage::enter() {
@@ -164,6 +165,26 @@ void AccountsPage::enter() {
     // The chart tab may be the one left open: it shows the figures just rebuilt.
     if (m_tabs->currentWidget() == m_chartTab)
         fillPies();
+}
+
+bool AccountsPage::leave() {
+    m_grid->commitEdit();
+    return PageParts::mayLeave(
+        m_context.prompts, m_model->hasPendingChanges(), [this] { return writeChanges(); },
+        [this] { m_model->cancel(); });
+}
+
+// The chart tab reads the list again, which would drop unsaved rows: they are asked
+// about first, and Cancel goes back to them.
+void AccountsPage::tabChanged(int index) {
+    if (m_tabs->widget(index) != m_chartTab)
+        return;
+    if (!leave()) {
+        const QSignalBlocker quiet(m_tabs);
+        m_tabs->setCurrentIndex(0);
+        return;
+    }
+    showCharts();
 }
 
 void AccountsPage::showCharts() {
@@ -240,6 +261,13 @@ void AccountsPage::deleteAccount() {
                        Prompts::Icon::Error);
         return;
     }
+    // Their money would otherwise drop out of every balance without a word.
+    if (AccountQueries::hasLoansOrTransfers(m_context.db, account)) {
+        prompts.inform(Captions::system(),
+                       QStringLiteral("对不起，该账户下有借贷或转账记录，不能直接删除。"),
+                       Prompts::Icon::Error);
+        return;
+    }
     AccountQueries::deleteAccount(m_context.db, account);
     m_selectedId->setText(NoSelection);
     m_model->load();
@@ -252,12 +280,19 @@ void AccountsPage::save() {
         m_model->cancel();
         return;
     }
+    writeChanges();
+}
+
+bool AccountsPage::writeChanges() {
     // A failed save keeps every edit on screen, pending, for the user to mend.
-    if (const auto result = m_model->save(); !result.ok) {
+    const auto result = AccountQueries::saveAccounts(m_context.db, *m_model);
+    if (!result.ok) {
         m_context.prompts.inform(Captions::system(),
                                  ErrorPolicy::messageWithReason(
                                      QStringLiteral("对不起，数据格式不对"), result.engineText),
                                  Prompts::Icon::None);
-        return;
+        if (result.row >= 0)
+            m_grid->setCurrentRow(result.row);
     }
+    return result.ok;
 }

@@ -21,6 +21,8 @@ public:
 
     // Tidies the entries, rebuilds the totals and reads the list again.
     void enter() override;
+    // Unsaved rows: asks whether to save them first.
+    bool leave() override;
 
     QString selectedAccountId() const;
     QTabWidget *tabs() const { return m_tabs; }
@@ -36,6 +38,9 @@ private:
     void addAccount();
     void deleteAccount();
     void save();
+    // Writes the pending rows; on failure says why and gives false (rows stay pending).
+    bool writeChanges();
+    void tabChanged(int index);
 
     struct Pie {
         QChartView *view = nullptr;

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTableView>
 
 namespace {
@@ -78,8 +79,13 @@ LoansPage::LoansPage(const AppContext &context, QWidget *parent)
         if (on)
             chooseClass(QStringLiteral("Z"));
     });
-    ErrorPolicy::connect(m_onlyOutstanding, &QCheckBox::toggled, this, m_context.prompts,
-                         &LoansPage::reload);
+    ErrorPolicy::connect(m_onlyOutstanding, &QCheckBox::toggled, this, m_context.prompts, [this] {
+        // Reading the list again would drop unsaved rows: they are asked about first.
+        if (leave())
+            reload();
+        else
+            showListState();
+    });
     connect(m_hint, &ClickableLabel::clicked, m_hint, &QWidget::hide);
     ErrorPolicy::connect(add, &QPushButton::clicked, this, m_context.prompts, &LoansPage::addLoan);
     ErrorPolicy::connect(remove, &QPushButton::clicked, this, m_context.prompts,
@@ -122,14 +128,35 @@ void LoansPage::loadBorrowed() {
 }
 
 void LoansPage::chooseClass(const QString &loanClass) {
+    // The other class is another list, as another tab would be: unsaved rows of this one
+    // are asked about first, and saved with this one's class.
+    if (!leave()) {
+        showListState();
+        return;
+    }
     m_class = loanClass;
     reload();
+}
+
+bool LoansPage::leave() {
+    m_grid->commitEdit();
+    return PageParts::mayLeave(
+        m_context.prompts, m_model->hasPendingChanges(), [this] { return writeChanges(); },
+        [this] { m_model->cancel(); });
+}
+
+void LoansPage::showListState() {
+    const QSignalBlocker quietBorrowed(m_borrowed), quietLent(m_lent),
+        quietFilter(m_onlyOutstanding);
+    (m_class == QLatin1String("S") ? m_borrowed : m_lent)->setChecked(true);
+    m_onlyOutstanding->setChecked(m_onlyOutstandingShown);
 }
 
 void LoansPage::reload() {
     if (!m_accounts->isLoaded())
         m_accounts->reload();
     LoanQueries::loadClass(*m_model, m_class, m_onlyOutstanding->isChecked());
+    m_onlyOutstandingShown = m_onlyOutstanding->isChecked();
     layoutGrid();
 }
 
@@ -190,6 +217,10 @@ void LoansPage::save() {
         m_model->cancel();
         return;
     }
+    writeChanges();
+}
+
+bool LoansPage::writeChanges() {
     const auto result = LoanQueries::saveLoans(m_context.db, *m_model, m_class);
     m_editingRow = -1;
     // Reported, not passed over: the rows stay on screen, pending, for another try.
@@ -198,4 +229,5 @@ void LoansPage::save() {
                                  ErrorPolicy::messageWithReason(
                                      QStringLiteral("对不起，数据格式不对"), result.engineText),
                                  Prompts::Icon::None);
+    return result.ok;
 }

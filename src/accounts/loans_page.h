@@ -25,6 +25,8 @@ public:
     // Entering the page: the borrowed loans. A failure while reading them is passed
     // over; the page stays with its heading set.
     void enter() override;
+    // Unsaved rows: asks whether to save them first.
+    bool leave() override;
     void loadBorrowed();
     // The account names, read again after the accounts were saved.
     void reloadAccounts();
@@ -39,10 +41,15 @@ private:
     void addLoan();
     void deleteLoan();
     void save();
+    // Writes the pending rows; on failure says why and gives false (rows stay pending).
+    bool writeChanges();
+    // Puts the class buttons and the filter back as the list on screen was read.
+    void showListState();
 
     AppContext m_context;
     std::shared_ptr<LookupList> m_accounts;
     QString m_class = QStringLiteral("S");
+    bool m_onlyOutstandingShown = false; // the filter the list on screen was read with
     // The row being added or edited: a click in it gives it the page's class. Any
     // other row is only being looked at, and a click leaves it alone.
     int m_editingRow = -1;

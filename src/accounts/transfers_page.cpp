@@ -69,6 +69,19 @@ TransfersPage::TransfersPage(const AppContext &context, QWidget *parent)
     PageParts::showCutTextOnHover(m_grid);
     // One drop-down of account names serves both account columns.
     m_accountPicker = new LookupDelegate(m_accounts, m_grid);
+    // A transfer whose account is gone (deleted before deleting was refused, or never
+    // chosen) says so, so the user can find it and choose another.
+    m_grid->setCellDrawHook([this](DataGrid::Cell &cell) {
+        const QString field = m_model->columnName(cell.column);
+        if (field != QLatin1String("zh1") && field != QLatin1String("zh2"))
+            return;
+        const bool blankNewCell =
+            m_model->isNew(cell.row) && m_model->value(cell.row, cell.column).isNull();
+        if (cell.text.isEmpty() && !blankNewCell) {
+            cell.text = QStringLiteral("（已删除的账户）");
+            cell.foreground = QColor(Qt::gray);
+        }
+    });
 
     ErrorPolicy::connect(add, &QPushButton::clicked, this, m_context.prompts,
                          &TransfersPage::appendBlankRow);
@@ -89,6 +102,13 @@ void TransfersPage::setUp() {
 void TransfersPage::enter() {
     query();
     appendBlankRow();
+}
+
+bool TransfersPage::leave() {
+    m_grid->commitEdit();
+    return PageParts::mayLeave(
+        m_context.prompts, m_model->hasPendingChanges(), [this] { return writeChanges(); },
+        [this] { m_model->cancel(); });
 }
 
 void TransfersPage::query() {
@@ -137,9 +157,21 @@ void TransfersPage::save() {
         query();
         return;
     }
-    if (const auto result = m_model->save(); !result.ok)
+    writeChanges();
+}
+
+bool TransfersPage::writeChanges() {
+    if (const auto refusal = TransferQueries::checkPendingTransfers(*m_model)) {
+        m_context.prompts.inform(Captions::system(), refusal->message, Prompts::Icon::Error);
+        m_grid->setCurrentRow(refusal->row);
+        m_grid->view()->setFocus();
+        return false;
+    }
+    const auto result = m_model->save();
+    if (!result.ok)
         m_context.prompts.inform(
             Captions::system(),
             ErrorPolicy::messageWithReason(QStringLiteral("对不起，请选择时间"), result.engineText),
             Prompts::Icon::None);
+    return result.ok;
 }

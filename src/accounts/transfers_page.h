@@ -24,6 +24,8 @@ public:
     void setUp() override;
     // The transfers of the period, and a new empty row to type into.
     void enter() override;
+    // Unsaved rows: asks whether to save them first.
+    bool leave() override;
     // 查询: the transfers of the period; unsaved edits are dropped.
     void query();
     // A new row, current and ready for typing.
@@ -35,6 +37,9 @@ private:
     void layoutGrid();
     void deleteTransfer();
     void save();
+    // Checks and writes the pending rows; on failure says why and gives false (rows stay
+    // pending, the first offending one current).
+    bool writeChanges();
 
     AppContext m_context;
     std::shared_ptr<LookupList> m_accounts;

@@ -16,11 +16,38 @@
 
 #include <QDir>
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
+
 const QString DatabaseMissing =
     QStringLiteral("对不起，系统数据库源没有找到，请你重新定位系统数据库！");
-const QString DatabaseTooNew = QStringLiteral(
-    "这个数据库文件是由更新版本的Tallybee写入的，本程序无法打开它。请升级Tallybee后再试。");
+
+// What the user is told about a database file that is there but cannot be used; each
+// names the file, so the user knows which one to look at.
+QString openFailureText(const OpenError &e, const QString &path) {
+    const QString file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    switch (e.reason()) {
+    case OpenError::Missing:
+        return DatabaseMissing;
+    case OpenError::NotADatabase:
+        return QStringLiteral("文件“%1”不是数据库文件，Tallybee无法打开它。").arg(file);
+    case OpenError::Damaged:
+        return QStringLiteral("数据库文件“%1”已损坏，Tallybee无法打开它。请用备份还原。").arg(file);
+    case OpenError::NotTallybee:
+        return QStringLiteral("文件“%1”不是Tallybee的数据库（缺少 %2）。")
+            .arg(file, e.missing().join(QStringLiteral("、")));
+    case OpenError::TooNew:
+        return QStringLiteral("数据库文件“%1”是由更新版本的Tallybee写入的，本程序无法打开它。"
+                              "请升级Tallybee后再试。")
+            .arg(file);
+    case OpenError::Unusable:
+        break;
+    }
+    return QStringLiteral("无法打开数据库文件“%1”：\n%2").arg(file, e.text());
+}
+
 } // namespace
 
 Program::Program(Prompts &prompts, Clock &clock, Shell &shell, PrintService &printer,
@@ -46,15 +73,21 @@ void Program::start() {
     QCoreApplication::setApplicationName(QStringLiteral("Tallybee"));
     TallybeeApplication::setErrorHandler(
         [this](const QString &text) { ErrorPolicy::showGeneralError(m_prompts, text); });
-    if (!openBooks()) {
+    // Outside the event loop nothing else would catch an error: a failure to start is
+    // said and the program ends.
+    const bool started = ErrorPolicy::run(m_prompts, [this] {
+        if (!openBooks()) {
+            end();
+            return;
+        }
+        if (!loadSkin(m_folder))
+            m_prompts.inform(Captions::application(), QStringLiteral("调入皮肤文件时发生错误."),
+                             Prompts::Icon::None);
+        showBackupFailures();
+        showLogin();
+    });
+    if (!started)
         end();
-        return;
-    }
-    if (!loadSkin(m_folder))
-        m_prompts.inform(Captions::application(), QStringLiteral("调入皮肤文件时发生错误."),
-                         Prompts::Icon::None);
-    showBackupFailures();
-    showLogin();
 }
 
 void Program::showBackupFailures() {
@@ -73,9 +106,9 @@ bool Program::openBooks() {
         m_db = std::make_unique<Database>(Database::open(databasePath()));
         m_edits = std::make_unique<EditWatch>(*m_db);
     } catch (const OpenError &e) {
-        m_prompts.inform(Captions::application(),
-                         e.reason() == OpenError::TooNew ? DatabaseTooNew : DatabaseMissing,
-                         Prompts::Icon::None);
+        m_prompts.inform(Captions::application(), openFailureText(e, databasePath()),
+                         e.reason() == OpenError::Missing ? Prompts::Icon::None
+                                                          : Prompts::Icon::Error);
         return false;
     }
     return true;
@@ -91,21 +124,20 @@ void Program::showLogin() {
 
 void Program::loggedIn() {
     m_login->hide();
-    if (!m_main) {
-        try {
-            m_main = std::make_unique<MainWindow>(
-                AppContext{*m_db, m_prompts, m_clock, m_shell, m_printer, *this, m_folder});
-        } catch (...) {
-            // Without a main window the program would run on with no window at all:
-            // come back, and let the error box say what went wrong.
-            m_main.reset();
-            m_login->show();
-            throw;
-        }
-        connect(m_main.get(), &MainWindow::closeRequested, this, &Program::end);
+    const bool built = m_main || ErrorPolicy::run(m_prompts, [this] {
+                           m_main = std::make_unique<MainWindow>(AppContext{
+                               *m_db, m_prompts, m_clock, m_shell, m_printer, *this, m_folder});
+                           connect(m_main.get(), &MainWindow::closeRequested, this, &Program::end);
+                       });
+    if (!built) {
+        // Without a main window the program would run on with no window at all: back to
+        // the login window, the error box having said what went wrong.
+        m_main.reset();
+        m_login->show();
+        return;
     }
     m_main->show();
-    m_login->rememberLogin();
+    ErrorPolicy::run(m_prompts, [this] { m_login->rememberLogin(); });
 }
 
 QWidget *Program::activeWindow() const {
@@ -127,11 +159,14 @@ void Program::reopenBooks(std::function<void(const QString &databasePath)> while
                 return;
             closeBooks();
             ErrorPolicy::run(m_prompts, [&] { whileClosed(databasePath()); });
-            if (!openBooks()) {
+            const bool opened = ErrorPolicy::run(m_prompts, [this] {
+                if (openBooks())
+                    showLogin();
+                else
+                    end();
+            });
+            if (!opened)
                 end();
-                return;
-            }
-            showLogin();
         },
         Qt::QueuedConnection);
 }

@@ -8,7 +8,6 @@
 #include "widgets/lookup_delegate.h"
 #include "widgets/text_cell_delegate.h"
 
-#include <QHideEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -96,13 +95,15 @@ bool BudgetEditor::writePending() {
     return result.ok;
 }
 
-void BudgetEditor::refuse(const QString &message) {
-    m_context.prompts.inform(Captions::system(), message, Prompts::Icon::Error);
+bool BudgetEditor::hasPending() {
+    m_grid->commitEdit();
+    return m_model.hasPendingChanges();
 }
 
-void BudgetEditor::hideEvent(QHideEvent *event) {
-    // Another page coming to the front is leaving the row too.
-    if (!event->spontaneous())
-        writePending();
-    QWidget::hideEvent(event);
+void BudgetEditor::dropPending() {
+    m_model.cancel();
+}
+
+void BudgetEditor::refuse(const QString &message) {
+    m_context.prompts.inform(Captions::system(), message, Prompts::Icon::Error);
 }

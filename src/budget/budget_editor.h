@@ -11,8 +11,9 @@ class LookupList;
 class TextCellDelegate;
 
 // The budget amounts and remarks, one row per top-level expense category, edited in
-// place. A changed row is written when the user leaves it, or leaves the page; rows are
-// neither added nor removed here (the category page does that).
+// place. A changed row is written when the user leaves it; one still pending when the
+// user leaves the tab or the page is asked about (BudgetPage::leave). Rows are neither
+// added nor removed here (the category page does that).
 class BudgetEditor : public QWidget {
     Q_OBJECT
 
@@ -25,11 +26,12 @@ public:
     // Writes the rows changed so far, with what is still in a cell editor; false (and the
     // user told) when that failed.
     bool writePending();
+    // An amount or remark not written yet, counting one still in a cell editor.
+    bool hasPending();
+    // Drops what was not written yet.
+    void dropPending();
 
     DataGrid *grid() const { return m_grid; }
-
-protected:
-    void hideEvent(QHideEvent *event) override;
 
 private:
     void configureGrid();

@@ -4,16 +4,20 @@
 #include "budget/budget_editor.h"
 #include "core/app_context.h"
 #include "core/error_policy.h"
+#include "core/notices.h"
 #include "ledger/budget_comparison_model.h"
 #include "ledger/budget_queries.h"
 #include "widgets/data_grid.h"
+#include "widgets/page_parts.h"
 #include "widgets/preset_spin_box.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 BudgetPage::BudgetPage(const AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context) {
@@ -28,6 +32,9 @@ BudgetPage::BudgetPage(const AppContext &context, QWidget *parent)
     m_editor = new BudgetEditor(context, editorTab);
     editorLayout->addWidget(m_editor);
     m_tabs->addTab(editorTab, QStringLiteral("预算定制"));
+    m_editorTab = editorTab;
+    ErrorPolicy::connect(m_tabs, &QTabWidget::currentChanged, this, m_context.prompts,
+                         &BudgetPage::tabChanged);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -91,7 +98,29 @@ void BudgetPage::enter() {
     m_editor->reload();
 }
 
+bool BudgetPage::leave() {
+    return PageParts::mayLeave(
+        m_context.prompts, m_editor->hasPending(), [this] { return m_editor->writePending(); },
+        [this] { m_editor->dropPending(); });
+}
+
+// Leaving the customisation tab with an amount not written yet asks about it; Cancel
+// goes back to it.
+void BudgetPage::tabChanged(int index) {
+    if (m_tabs->widget(m_shownTab) == m_editorTab && m_tabs->widget(index) != m_editorTab &&
+        !leave()) {
+        const QSignalBlocker quiet(m_tabs);
+        m_tabs->setCurrentIndex(m_shownTab);
+        return;
+    }
+    m_shownTab = index;
+}
+
 void BudgetPage::refresh() {
     m_comparison->clear();
-    m_comparison->setRows(budgetComparison(m_context.db, m_year->value(), m_month->value()));
+    const auto rows = budgetComparison(m_context.db, m_year->value(), m_month->value());
+    m_comparison->setRows(rows);
+    if (std::any_of(rows.begin(), rows.end(),
+                    [](const BudgetComparisonRow &row) { return row.spentOutOfRange; }))
+        Notices::sumOutOfRange(m_context.prompts);
 }

@@ -22,11 +22,14 @@ public:
 
     // Opens on today's month, compared at once; the tab last open stays open.
     void enter() override;
+    // An amount typed and not written yet: asks whether to save it first.
+    bool leave() override;
     // Compares the month the year and month boxes show.
     void refresh();
 
 private:
     QWidget *buildComparisonTab();
+    void tabChanged(int index);
 
     AppContext m_context;
     QTabWidget *m_tabs;
@@ -35,4 +38,6 @@ private:
     BudgetComparisonModel *m_comparison = nullptr;
     DataGrid *m_comparisonGrid = nullptr;
     BudgetEditor *m_editor = nullptr;
+    QWidget *m_editorTab = nullptr;
+    int m_shownTab = 0;
 };

@@ -8,6 +8,7 @@
 #include "ledger/tidy.h"
 #include "store/database.h"
 #include "widgets/data_grid.h"
+#include "widgets/page_parts.h"
 #include "widgets/text_cell_delegate.h"
 
 #include <QHBoxLayout>
@@ -164,31 +165,37 @@ void CategoryPage::save(Side side) {
     const bool topLevel = side == Side::TopLevel;
     BatchTableModel &model = topLevel ? m_lists.topLevel() : m_lists.subCategories();
     (topLevel ? m_topGrid : m_subGrid)->commitEdit();
+    if (Questions::confirmSave(m_context.prompts)) {
+        writeChanges(side);
+        return;
+    }
+    model.cancel();
+    if (topLevel)
+        putTopLevelRowBack();
+    else
+        m_subGrid->setCurrentRow(0);
+    CleanCategories(m_context.db);
+}
+
+bool CategoryPage::writeChanges(Side side) {
+    const bool topLevel = side == Side::TopLevel;
+    BatchTableModel &model = topLevel ? m_lists.topLevel() : m_lists.subCategories();
     Database &db = m_context.db;
 
+    // A failed save keeps every pending row as it was, so the user can mend the
+    // offending one and save again.
     bool saved = false;
-    if (Questions::confirmSave(m_context.prompts)) {
-        // A failed save keeps every pending row as it was, so the user can mend the
-        // offending one and save again.
-        QString reason;
-        if (!hasUnfilledNewRow(model)) {
-            const BatchTableModel::SaveResult result = model.save();
-            saved = result.ok;
-            reason = result.engineText;
-        }
-        if (!saved)
-            m_context.prompts.inform(
-                Captions::application(),
-                ErrorPolicy::messageWithReason(QStringLiteral("错误！不能有空行和重复的项目名称。"),
-                                               reason),
-                Prompts::Icon::None);
-    } else {
-        model.cancel();
-        if (topLevel)
-            putTopLevelRowBack();
-        else
-            m_subGrid->setCurrentRow(0);
+    QString reason;
+    if (!hasUnfilledNewRow(model)) {
+        const BatchTableModel::SaveResult result = model.save();
+        saved = result.ok;
+        reason = result.engineText;
     }
+    if (!saved)
+        m_context.prompts.inform(Captions::application(),
+                                 ErrorPolicy::messageWithReason(
+                                     QStringLiteral("错误！不能有空行和重复的项目名称。"), reason),
+                                 Prompts::Icon::None);
     if (saved && topLevel) {
         CategoryStore::addMissingBudgetRows(db);
         // A top-level row saved just now has its id: its sub-categories can be filed.
@@ -196,6 +203,26 @@ void CategoryPage::save(Side side) {
             m_lists.adoptTopId(m_lists.topIdAt(m_topGrid->currentRow()));
     }
     CleanCategories(db);
+    return saved;
+}
+
+bool CategoryPage::leave() {
+    m_topGrid->commitEdit();
+    m_subGrid->commitEdit();
+    const QString topName = QStringLiteral("项目大类"), subName = QStringLiteral("项目名称");
+    const bool topChanged = hasTypedChanges(m_lists.topLevel(), topName);
+    const bool subChanged = hasTypedChanges(m_lists.subCategories(), subName);
+    // Top level first: a sub-category can only be filed under a saved top-level row.
+    return PageParts::mayLeave(
+        m_context.prompts, topChanged || subChanged,
+        [&] {
+            return (!topChanged || writeChanges(Side::TopLevel)) &&
+                   (!subChanged || writeChanges(Side::SubCategories));
+        },
+        [this] {
+            m_lists.topLevel().cancel();
+            m_lists.subCategories().cancel();
+        });
 }
 
 // After the list is put back as stored, the grid shows the row whose sub-categories are

@@ -20,6 +20,8 @@ public:
     // The kind the next enter() shows.
     void setKind(EntryKind kind) { m_nextKind = kind; }
     void enter() override;
+    // Unsaved names in either list: asks whether to save them first.
+    bool leave() override;
 
 private:
     enum class Side { TopLevel, SubCategories };
@@ -33,6 +35,9 @@ private:
 
     void addRow(Side side);
     void save(Side side);
+    // Writes one list's pending rows (and what follows a save); on failure says why and
+    // gives false, the rows staying pending.
+    bool writeChanges(Side side);
     void deleteTopLevel();
     void deleteSubCategory();
 

@@ -3,6 +3,7 @@
 #include "core/captions.h"
 
 #include "core/services.h"
+#include "entry/amount_filter.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -160,5 +161,5 @@ void CalculatorBox::apply(const Calculator::Outcome &outcome) {
         m_prompts.inform(Captions::application(), Calculator::messageText(outcome.message),
                          Prompts::Icon::None);
     if (outcome.amount)
-        m_amountEdit->setText(*outcome.amount);
+        AmountValidator::setProgramText(m_amountEdit, *outcome.amount);
 }

@@ -158,7 +158,8 @@ void EntryPage::buildFields(QWidget *top) {
     m_amount = new QLineEdit;
     m_amount->setObjectName(QStringLiteral("Edit1"));
     m_amount->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText);
-    m_amount->installEventFilter(this);
+    // Typed, pasted or dropped: the same rule for whatever comes in.
+    new AmountValidator(m_amount);
     row(QStringLiteral("金　额："), m_amount, 146); // the calculator icon sits beside it
 
     m_account = new QComboBox;
@@ -226,17 +227,12 @@ void EntryPage::connectActions() {
 }
 
 bool EntryPage::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == m_amount && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        // Only characters are filtered; moving, deleting and shortcuts work as usual.
-        QChar typed;
-        if (key->key() == Qt::Key_Backspace)
-            typed = QLatin1Char('\b');
-        else if (key->text().size() == 1 && key->text().at(0).isPrint())
-            typed = key->text().at(0);
-        if (!typed.isNull() && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-            !amountKeyAccepted(m_amount->text(), typed))
-            return true;
+    if (watched == m_category && event->type() == QEvent::KeyPress) {
+        // Escape, or moving on to the next field, closes the category list, which would
+        // otherwise stay over the amount, account and remark fields.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_Tab || key == Qt::Key_Backtab)
+            m_categoryList->hide();
     } else if (watched == m_category && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton &&

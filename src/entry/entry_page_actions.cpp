@@ -1,6 +1,7 @@
 #include "core/app_context.h"
 #include "core/questions.h"
 #include "core/services.h"
+#include "entry/amount_filter.h"
 #include "entry/calculator_box.h"
 #include "entry/category_list_box.h"
 #include "entry/entry_info_box.h"
@@ -90,7 +91,7 @@ void EntryPage::add() {
     m_category->clear();
     m_categoryList->hide();
     m_calculator->reset();
-    m_amount->setText(QStringLiteral("0"));
+    AmountValidator::setProgramText(m_amount, QStringLiteral("0"));
 }
 
 void EntryPage::focusField(EntryField field) {
@@ -231,11 +232,14 @@ void EntryPage::dayRowClicked(int row) {
         setEntryDateQuietly(moment->date());
     m_category->setText(m_dayRows->value(row, QStringLiteral("项目")).toString());
     const QVariant amount = m_dayRows->value(row, QStringLiteral("金额"));
-    m_amount->setText(amount.isNull() ? QString() : Money::fromRaw(amount.toLongLong()).toPlain());
+    AmountValidator::setProgramText(
+        m_amount, amount.isNull() ? QString() : Money::fromRaw(amount.toLongLong()).toPlain());
     m_remark->setText(m_dayRows->value(row, QStringLiteral("备注")).toString());
-    m_payer->setCurrentIndex(
-        m_payer->findText(m_dayRows->value(row, QStringLiteral("收付款人")).toString()));
-    m_account->setCurrentIndex(
-        m_account->findText(m_dayRows->value(row, QStringLiteral("账户")).toString()));
+    // By id: two members or accounts may share a name, and the entry keeps its own. One
+    // that is gone leaves the selector empty, so the save asks for another.
+    const EntryQueries::EntryRefs refs =
+        m_editId ? EntryQueries::entryRefs(m_context.db, *m_editId) : EntryQueries::EntryRefs{};
+    m_payer->setCurrentIndex(refs.payerId.isNull() ? -1 : m_payer->findData(refs.payerId));
+    m_account->setCurrentIndex(refs.accountId.isNull() ? -1 : m_account->findData(refs.accountId));
     m_categoryList->hide();
 }

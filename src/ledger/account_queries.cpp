@@ -45,14 +45,36 @@ void configureAccountList(BatchTableModel &model) {
     }
 }
 
-void recalcAndLoad(Database &db, BatchTableModel &model) {
-    RecalcAccountTotals(db);
+bool recalcAndLoad(Database &db, BatchTableModel &model) {
+    const bool inRange = RecalcAccountTotals(db);
     model.load();
+    return inRange;
 }
 
 bool hasEntries(Database &db, qint64 accountId) {
     return db
         .scalar(QStringLiteral("select 1 from s_shouru where s_zhanghuid=:id limit 1"),
+                {{"id", accountId}})
+        .isValid();
+}
+
+BatchTableModel::SaveResult saveAccounts(Database &db, BatchTableModel &model) {
+    // Checked in the database after the batch is written, so renames within the batch
+    // and the rows of another copy of the program all count. z_name compares NOCASE.
+    return model.save([&db] {
+        const QVariant repeated =
+            db.scalar(QStringLiteral("select z_name from z_zhanghu where z_name is not null"
+                                     " group by z_name having count(*) > 1 limit 1"));
+        if (repeated.isValid())
+            throw DbError(
+                QStringLiteral("账户名称“%1”重复，账户名称不能相同").arg(repeated.toString()));
+    });
+}
+
+bool hasLoansOrTransfers(Database &db, qint64 accountId) {
+    return db
+        .scalar(QStringLiteral("select 1 from s_jie where z_id=:id union all "
+                               "select 1 from s_zhanghistory where zh1=:id or zh2=:id limit 1"),
                 {{"id", accountId}})
         .isValid();
 }

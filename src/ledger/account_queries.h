@@ -6,7 +6,8 @@
 #include <optional>
 #include <vector>
 
-class BatchTableModel;
+#include "ledger/batch_table_model.h"
+
 class Database;
 
 // The accounts list, its deletes and the figures behind its pie charts.
@@ -20,11 +21,19 @@ QString accountListSelect();
 void configureAccountList(BatchTableModel &model);
 
 // What entering the accounts page does after the entries are tidied: the totals are
-// rebuilt and the list read again (dropping unsaved edits).
-void recalcAndLoad(Database &db, BatchTableModel &model);
+// rebuilt and the list read again (dropping unsaved edits). False when a total left the
+// currency range and is shown empty.
+bool recalcAndLoad(Database &db, BatchTableModel &model);
 
 // An account with entries booked to it may not be deleted.
 bool hasEntries(Database &db, qint64 accountId);
+// Nor one that a loan or a transfer uses: their money would drop out of every balance.
+bool hasLoansOrTransfers(Database &db, qint64 accountId);
+// Saves the accounts list. Account names are unique ignoring case, as the entry page
+// and the lists of names find an account by its name: a batch that would leave two of
+// one name is refused whole, naming it.
+BatchTableModel::SaveResult saveAccounts(Database &db, BatchTableModel &model);
+
 // Deletes the account and rebuilds the totals, all or nothing.
 void deleteAccount(Database &db, qint64 accountId);
 

@@ -229,7 +229,13 @@ bool BatchTableModel::convert(int column, const QVariant &input, QVariant &store
 
     switch (m_columns[column].kind) {
     case Kind::Money:
+        // An amount beyond the typed limit is refused however it arrives, so no list can
+        // store what would break the household's sums.
         if (isNumber(input)) {
+            if (!Money::fromRaw(input.toLongLong()).withinTypedLimit()) {
+                message = Money::errorText(Money::ParseError::TooLarge);
+                return false;
+            }
             stored = qlonglong(input.toLongLong());
             return true;
         }
@@ -237,7 +243,7 @@ bool BatchTableModel::convert(int column, const QVariant &input, QVariant &store
             if (text.isEmpty())
                 return true;
             Money::ParseError error = Money::ParseError::None;
-            const auto money = Money::parse(text, &error);
+            const auto money = Money::parseTyped(text, &error);
             if (!money) {
                 message = Money::errorText(error);
                 return false;

@@ -15,6 +15,7 @@ struct BudgetComparisonRow {
     std::optional<Money> spent;  // empty when every entry of the month lacks an amount
     std::optional<Money> budget; // empty until the household sets one
     QString remark;
+    bool spentOutOfRange = false; // the month's sum left the currency range: spent is empty
 };
 
 // The categories that both have a budget row and have expense entries in the month, in

@@ -32,6 +32,16 @@ bool hasUnfilledNewRow(const BatchTableModel &list) {
     return false;
 }
 
+bool hasTypedChanges(const BatchTableModel &list, const QString &nameColumn) {
+    for (int row = 0; row < list.rowCount(); ++row) {
+        if (!list.isRowPending(row))
+            continue;
+        if (!list.isNew(row) || !list.value(row, nameColumn).toString().isEmpty())
+            return true;
+    }
+    return false;
+}
+
 void CategoryLists::setKind(EntryKind kind) {
     m_kind = kind;
 }

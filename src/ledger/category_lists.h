@@ -12,6 +12,10 @@ class Database;
 // but on the category page it is an empty row that the user sees, and refused as one.
 bool hasUnfilledNewRow(const BatchTableModel &list);
 
+// Whether the list holds changes the user made: a saved row changed, or a new row given
+// a name. A new row that only received its keys from a click is not one.
+bool hasTypedChanges(const BatchTableModel &list, const QString &nameColumn);
+
 // The two lists of the category page and the state that ties them together: the kind of
 // category shown ("S" income, "Z" expense) and the top-level category whose
 // sub-categories are listed. Both lists keep their changes pending until saved.

@@ -20,7 +20,10 @@ std::variant<EntryRefusal, EntryQueries::EntryValues> checkEntry(Database &db, E
     // The typing filter lets blanks through and the calculator may write "1E15": what
     // is not an amount the books can hold is refused last, where storing would fail,
     // so the checks the user knows keep their order.
-    const std::optional<Money> amount = Money::parse(form.amount);
+    Money::ParseError why = Money::ParseError::None;
+    const std::optional<Money> amount = Money::parseTyped(form.amount, &why);
+    if (why == Money::ParseError::TooLarge)
+        return EntryRefusal{EntryField::Amount, QStringLiteral("对不起，金额不能超过一千亿")};
     if (!amount)
         return EntryRefusal{EntryField::Amount, QStringLiteral("对不起，金额格式不正确")};
 

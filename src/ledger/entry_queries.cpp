@@ -84,16 +84,19 @@ QueryRows topCategories(Database &db, EntryKind kind) {
 std::vector<DayTotal> recentDays(Database &db, EntryKind kind) {
     // The entries view only adds names to s_shouru's rows; the table alone gives the
     // same sums and walks the day index backwards.
-    QSqlQuery q = db.select(QStringLiteral("select sum(s_jine) as aaa, s_date from s_shouru"
+    // money_sum: a day beyond the currency range is left out instead of stopping the page.
+    QSqlQuery q = db.select(QStringLiteral("select money_sum(s_jine) as aaa, s_date from s_shouru"
                                            " where f_class = :fenlei group by s_date"
                                            " order by s_date desc limit 7"),
                             {{"fenlei", kind}});
     std::vector<DayTotal> days;
     while (q.next()) {
         const auto moment = Dates::parse(q.value(1).toString());
-        if (!moment)
+        bool outOfRange = false;
+        const auto amount = Money::fromSum(q.value(0), &outOfRange);
+        if (!moment || outOfRange)
             continue;
-        days.push_back({moment->date(), Money::fromRaw(q.value(0).toLongLong())});
+        days.push_back({moment->date(), amount.value_or(Money())});
     }
     std::reverse(days.begin(), days.end());
     return days;
@@ -130,6 +133,18 @@ IncomeInfo incomeInfo(Database &db, EntryKind kind, const QDate &day) {
     info.thisMonth = Money::fromColumn(
         db.scalar(sum, {{"kind", kind}, {"first", Dates::firstOfMonth(day)}, {"last", day}}));
     return info;
+}
+
+EntryRefs entryRefs(Database &db, qint64 entryId) {
+    QSqlQuery q =
+        db.select(QStringLiteral("select s_userid, s_zhanghuid from s_shouru where id = :id"),
+                  {{"id", entryId}});
+    EntryRefs refs;
+    if (q.next()) {
+        refs.payerId = q.value(0);
+        refs.accountId = q.value(1);
+    }
+    return refs;
 }
 
 std::optional<qint64> subCategoryId(Database &db, EntryKind kind, const QString &name) {

@@ -68,6 +68,13 @@ IncomeInfo incomeInfo(Database &db, EntryKind kind, const QDate &day);
 // The id of the sub-category of this kind with this name (ignoring ASCII case, as
 // names are unique that way). A top-level name, or one of the other kind, gives none:
 // an entry filed there would be missing from the category report and the budget.
+// The member and account an entry is booked to, by id (NULL where it has none).
+struct EntryRefs {
+    QVariant payerId;
+    QVariant accountId;
+};
+EntryRefs entryRefs(Database &db, qint64 entryId);
+
 std::optional<qint64> subCategoryId(Database &db, EntryKind kind, const QString &name);
 
 struct EntryValues {

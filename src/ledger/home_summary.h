@@ -25,6 +25,9 @@ struct HomeSummary {
     // Largest categories of all time, largest first; ties at fifth place all kept.
     std::vector<std::pair<QString, Money>> expenseRanking;
     std::vector<std::pair<QString, Money>> incomeRanking;
+    // Some sum left the currency range (a file written elsewhere): its figure is empty,
+    // and the page says so.
+    bool outOfRange = false;
 };
 
 // Recomputes the account totals, then reads the figures for the month of `today`

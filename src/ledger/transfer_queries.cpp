@@ -31,6 +31,19 @@ void loadPeriod(BatchTableModel &model, const QDate &from, const QDate &to) {
     model.load();
 }
 
+std::optional<TransferRefusal> checkPendingTransfers(const BatchTableModel &model) {
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (!model.isRowPending(row))
+            continue;
+        if (model.value(row, QStringLiteral("转账时间")).isNull())
+            return TransferRefusal{row, QStringLiteral("对不起，请选择时间")};
+        if (model.value(row, QStringLiteral("zh1")).isNull() ||
+            model.value(row, QStringLiteral("zh2")).isNull())
+            return TransferRefusal{row, QStringLiteral("对不起，请选择转出账户和转入账户")};
+    }
+    return std::nullopt;
+}
+
 void deleteTransfer(Database &db, qint64 id) {
     Transaction transaction(db);
     db.exec(QStringLiteral("delete from s_zhanghistory where id=:id"), {{"id", id}});

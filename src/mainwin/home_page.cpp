@@ -1,6 +1,7 @@
 #include "mainwin/home_page.h"
 
 #include "core/error_policy.h"
+#include "core/notices.h"
 #include "core/services.h"
 #include "ledger/home_summary.h"
 #include "store/database.h"
@@ -176,6 +177,8 @@ void HomePage::enter() {
     m_expenseLastMonth->setText(figureText(s.expenseLastMonth));
     fillRanking(m_expenseChart, s.expenseRanking, ExpenseColour);
     fillRanking(m_incomeChart, s.incomeRanking, IncomeColour);
+    if (s.outOfRange)
+        Notices::sumOutOfRange(m_context.prompts);
 }
 
 void HomePage::saveSignature() {

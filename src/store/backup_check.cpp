@@ -35,26 +35,6 @@ const char *const objectsSql =
     "select type || ' ' || lower(name) from sqlite_master "
     "where type in ('table','view') and name not like 'sqlite\\_%' escape '\\' order by 1";
 
-// The tables and views every Tallybee database has: those of the first schema. What later
-// upgrade steps add arrives when an older backup is opened after the restore.
-const QStringList &schemaObjects() {
-    static const QStringList objects = [] {
-        QStringList found;
-        sqlite3 *db = nullptr;
-        int rc = sqlite3_open(":memory:", &db);
-        if (rc == SQLITE_OK)
-            rc = sqlite3_exec(db, Schema::script().toUtf8().constData(), nullptr, nullptr, nullptr);
-        if (rc == SQLITE_OK)
-            rc = rows(db, objectsSql, &found);
-        sqlite3_close(db);
-        // Without the list every file would pass; that is a broken build, not a bad file.
-        if (rc != SQLITE_OK || found.isEmpty())
-            throw DbError(QStringLiteral("the schema could not be listed"));
-        return found;
-    }();
-    return objects;
-}
-
 BackupCheck engineVerdict(int rc, const QString &text) {
     switch (rc) {
     case SQLITE_NOTADB:
@@ -104,7 +84,7 @@ BackupCheck checkBackup(const QString &path, CheckDepth depth) {
         return verdict(BackupCheck::TooNew, QStringLiteral("备份文件来自更新版本的Tallybee"));
 
     QStringList missing;
-    for (const QString &object : schemaObjects())
+    for (const QString &object : Schema::expectedObjects(version.value(0).toInt()))
         if (!objects.contains(object))
             missing << object.section(QLatin1Char(' '), 1);
     if (!missing.isEmpty())

@@ -2,6 +2,8 @@
 
 #include "store/books_notifier.h"
 #include "store/dates.h"
+#include "store/engine_error.h"
+#include "store/money_sum.h"
 #include "store/schema.h"
 #include "store/sqlite_file.h"
 #include "store/vector_state.h"
@@ -10,6 +12,7 @@
 #include <QSqlError>
 #include <QUrl>
 #include <atomic>
+#include <sqlite3.h>
 
 namespace {
 
@@ -18,9 +21,28 @@ QString nextConnectionName() {
     return QStringLiteral("tallybee-%1").arg(++counter);
 }
 
-QString engineText(const QSqlError &error) {
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+// What a failure of the engine while a file is opened says about the file.
+OpenError::Reason openReason(int code) {
+    switch (code) {
+    case SQLITE_NOTADB:
+        return OpenError::NotADatabase;
+    case SQLITE_CORRUPT:
+        return OpenError::Damaged;
+    default:
+        return OpenError::Unusable;
+    }
+}
+
+OpenError openError(const DbError &e) {
+    return OpenError(openReason(e.code()), e.text());
+}
+
+// The last page of every table is where a file cut short (a copy that stopped half-way)
+// is broken; reading the last row of each costs a few pages, not a scan.
+void probeEveryTable(Database &db, const QStringList &objects) {
+    for (const QString &object : objects)
+        if (object.startsWith(QLatin1String("table ")))
+            db.scalar(QStringLiteral("select max(rowid) from \"%1\"").arg(object.mid(6)));
 }
 
 } // namespace
@@ -63,8 +85,8 @@ Param::Param(const char *name, const QDateTime &moment)
     : name(QString::fromUtf8(name)),
       value(moment.isValid() ? QVariant(Dates::canonical(moment)) : QVariant()) {}
 
-OpenError::OpenError(Reason reason, const QString &engineText)
-    : DbError(engineText), m_reason(reason) {}
+OpenError::OpenError(Reason reason, const QString &text, QStringList missing)
+    : DbError(text), m_reason(reason), m_missing(std::move(missing)) {}
 
 Database::Database(QSqlDatabase db, QString connectionName, QString path)
     : m_db(std::move(db)), m_connectionName(std::move(connectionName)), m_path(std::move(path)),
@@ -108,39 +130,58 @@ bool Database::isOpen() const {
 }
 
 Database Database::open(const QString &path) {
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (!info.isFile())
         throw OpenError(OpenError::Missing, QStringLiteral("no database file at %1").arg(path));
+    // SQLite takes an empty file for an empty database; it holds no books.
+    if (info.size() == 0)
+        throw OpenError(OpenError::NotADatabase, QStringLiteral("the file is empty"));
 
     const QString name = nextConnectionName();
     // No other handle to the connection may outlive `result`, or removing it warns.
     Database result(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name), name, path);
     // mode=rw: an existing file only; SQLite must never make an empty one here.
     result.m_db.setDatabaseName(
-        QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+        QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
         QStringLiteral("?mode=rw"));
+    // Another copy of the program writing: wait for it this long before giving up.
     result.m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     if (!result.m_db.open())
-        throw OpenError(OpenError::NotADatabase, engineText(result.m_db.lastError()));
+        throw openError(engineError(result.m_db.lastError()));
     clearVectorStateWhileRunning(sqliteHandleOf(result.m_db));
+    result.addFunctions();
 
     int version = 0;
+    QStringList objects;
     try {
         version = result.scalar(QStringLiteral("PRAGMA user_version")).toInt();
-        result.scalar(QStringLiteral("select count(*) from sqlite_master"));
+        objects = Schema::objectsOf(result);
     } catch (const DbError &e) {
-        throw OpenError(OpenError::NotADatabase, e.text());
+        throw openError(e);
     }
     if (version > Schema::currentVersion())
         throw OpenError(OpenError::TooNew, QStringLiteral("database version %1 is newer than %2")
                                                .arg(version)
                                                .arg(Schema::currentVersion()));
+    // What this file's version should hold; a later step may have added or removed
+    // some of what the first schema had.
+    const QStringList expected = Schema::expectedObjects(version);
+    QStringList missing;
+    for (const QString &object : expected)
+        if (!objects.contains(object))
+            missing << object.section(QLatin1Char(' '), 1);
+    missing.sort();
+    if (!missing.isEmpty())
+        throw OpenError(OpenError::NotTallybee,
+                        QStringLiteral("missing %1").arg(missing.join(QStringLiteral(", "))),
+                        missing);
     try {
-        result.select(QStringLiteral("Select * from sys_sys"));
+        probeEveryTable(result, expected);
+        if (version < Schema::currentVersion())
+            Schema::upgrade(result);
     } catch (const DbError &e) {
-        throw OpenError(OpenError::NoSettings, e.text());
+        throw openError(e);
     }
-    if (version < Schema::currentVersion())
-        Schema::upgrade(result);
     return result;
 }
 
@@ -149,19 +190,25 @@ Database Database::create(const QString &path) {
     Database result(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name), name, path);
     result.m_db.setDatabaseName(path);
     if (!result.m_db.open())
-        throw DbError(engineText(result.m_db.lastError()));
+        throw engineError(result.m_db.lastError());
+    result.addFunctions();
     return result;
+}
+
+void Database::addFunctions() {
+    if (!addMoneySum(sqliteHandleOf(m_db)))
+        throw DbError(QStringLiteral("money_sum() could not be added to the connection"));
 }
 
 QSqlQuery Database::prepare(const QString &sql, const Params &params) {
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw DbError(engineText(query.lastError()));
+        throw engineError(query.lastError());
     for (const Param &p : params)
         query.bindValue(QLatin1Char(':') + p.name, p.value);
     if (!query.exec())
-        throw DbError(engineText(query.lastError()));
+        throw engineError(query.lastError());
     return query;
 }
 
@@ -188,8 +235,10 @@ QVariant Database::scalar(const QString &sql, const Params &params) {
 void Database::execScript(const QString &script) {
     for (const QString &statement : splitSqlScript(script)) {
         QSqlQuery query(m_db);
-        if (!query.exec(statement))
-            throw DbError(engineText(query.lastError()) + QStringLiteral(" in: ") + statement);
+        if (!query.exec(statement)) {
+            const DbError error = engineError(query.lastError());
+            throw DbError(error.text() + QStringLiteral(" in: ") + statement, error.code());
+        }
     }
 }
 

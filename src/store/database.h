@@ -43,20 +43,31 @@ using Params = std::vector<Param>;
 // Why the database file could not be opened.
 class OpenError : public DbError {
 public:
-    enum Reason { Missing, NotADatabase, NoSettings, TooNew };
-    OpenError(Reason reason, const QString &engineText);
+    enum Reason {
+        Missing,      // no file at the path
+        NotADatabase, // a file, but not an SQLite database (or an empty file)
+        Damaged,      // an SQLite database the engine finds broken
+        NotTallybee,  // a database without the tables and views of this program
+        TooNew,       // written by a newer version of the program
+        Unusable,     // any other failure of the engine (held by another copy, read-only)
+    };
+    OpenError(Reason reason, const QString &text, QStringList missing = {});
     Reason reason() const { return m_reason; }
+    // For NotTallybee: the tables and views the file lacks.
+    const QStringList &missing() const { return m_missing; }
 
 private:
     Reason m_reason;
+    QStringList m_missing;
 };
 
 // The program's one connection to its database file.
 class Database {
 public:
-    // Opens an existing file read-write; never creates one. Throws DbError with a
-    // message fit for the user when the file is missing, is not a database, lacks the
-    // settings table, or was written by a newer version of the program.
+    // Opens an existing file read-write; never creates one. The file is checked first:
+    // it must be an undamaged SQLite database holding every table and view of the first
+    // schema, from this version of the program or an older one; an older one is brought
+    // up to date. Throws OpenError saying which of these failed.
     static Database open(const QString &path);
     // Opens (and creates) a file for building a fresh database. Only the schema
     // builder uses this.
@@ -87,6 +98,8 @@ public:
 
 private:
     Database(QSqlDatabase db, QString connectionName, QString path);
+    // The program's own SQL functions (money_sum).
+    void addFunctions();
     QSqlQuery prepare(const QString &sql, const Params &params);
 
     QSqlDatabase m_db;

@@ -113,6 +113,29 @@ std::optional<Money> Money::parse(const QString &text, ParseError *error) {
     return Money(raw);
 }
 
+std::optional<Money> Money::parseTyped(const QString &text, ParseError *error) {
+    ParseError why = ParseError::None;
+    std::optional<Money> money = parse(text, &why);
+    if ((money && !money->withinTypedLimit()) || why == ParseError::OutOfRange) {
+        money.reset();
+        why = ParseError::TooLarge;
+    }
+    if (error)
+        *error = why;
+    return money;
+}
+
+std::optional<Money> Money::fromSum(const QVariant &value, bool *outOfRange) {
+    if (!value.isValid() || value.isNull())
+        return std::nullopt;
+    if (value.metaType().id() == QMetaType::Double) {
+        if (outOfRange)
+            *outOfRange = true;
+        return std::nullopt;
+    }
+    return Money(value.toLongLong());
+}
+
 QString Money::errorText(ParseError error) {
     switch (error) {
     case ParseError::None:
@@ -123,6 +146,8 @@ QString Money::errorText(ParseError error) {
         return QStringLiteral("金额不是一个数字");
     case ParseError::OutOfRange:
         return QStringLiteral("金额超出范围（±922337203685477.5807）");
+    case ParseError::TooLarge:
+        return QStringLiteral("金额太大：一笔金额最多为一千亿（100000000000）");
     }
     return {};
 }

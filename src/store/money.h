@@ -17,13 +17,23 @@ public:
     // A money column's value as read from the database; NULL gives nothing.
     static std::optional<Money> fromColumn(const QVariant &value);
 
+    // The largest amount a person may type anywhere, either sign: 一千亿. Thousands of such
+    // amounts still sum inside the currency range, so no household's totals can leave it.
+    static constexpr qint64 TypedLimitYuan = 100'000'000'000;
+    static constexpr Money typedLimit() { return Money(TypedLimitYuan * Scale); }
+    bool withinTypedLimit() const {
+        return m_raw >= -typedLimit().m_raw && m_raw <= typedLimit().m_raw;
+    }
+
     // Why a typed amount was refused.
-    enum class ParseError { None, Empty, NotANumber, OutOfRange };
+    enum class ParseError { None, Empty, NotANumber, OutOfRange, TooLarge };
 
     // Parses what a person types: optional sign, digits, optional point and decimals
     // ("12", "12.5", ".5", "-3", "00"). More than four decimals are rounded half away
     // from zero. Blanks, letters and exponents are refused.
     static std::optional<Money> parse(const QString &text, ParseError *error = nullptr);
+    // parse() for what a person types into a field: beyond the typed limit is TooLarge.
+    static std::optional<Money> parseTyped(const QString &text, ParseError *error = nullptr);
     static QString errorText(ParseError error);
 
     constexpr qint64 raw() const { return m_raw; }
@@ -32,6 +42,9 @@ public:
     // when the result leaves the currency range.
     static std::optional<Money> sum(Money a, Money b);
     static std::optional<Money> difference(Money a, Money b);
+    // A sum read from the database's money_sum(): nothing for no rows; a sum out of the
+    // currency range (a real number) gives nothing too and sets *outOfRange.
+    static std::optional<Money> fromSum(const QVariant &value, bool *outOfRange);
     // The sum of a column that may be empty: nothing when either side is nothing.
     static std::optional<Money> sum(const std::optional<Money> &a, const std::optional<Money> &b);
     static std::optional<Money> difference(const std::optional<Money> &a,

@@ -4,6 +4,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
+#include <algorithm>
+#include <map>
 
 namespace Schema {
 
@@ -67,6 +70,42 @@ QString script() {
     if (!file.open(QIODevice::ReadOnly))
         throw DbError(QStringLiteral("schema resource missing"));
     return QString::fromUtf8(file.readAll());
+}
+
+namespace {
+
+// Every table and view by kind and name, lower case (names ignore case in SQLite).
+const char *const ObjectsSql =
+    "select type || ' ' || lower(name) from sqlite_master "
+    "where type in ('table','view') and name not like 'sqlite\\_%' escape '\\' order by 1";
+
+} // namespace
+
+QStringList expectedObjects(int version) {
+    // Made once per version: a fresh database in memory, as createDatabase() makes one.
+    static std::map<int, QStringList> known;
+    version = std::clamp(version, BaseVersion, currentVersion());
+    if (const auto found = known.find(version); found != known.end())
+        return found->second;
+    Database db = Database::create(QStringLiteral(":memory:"));
+    db.execScript(script());
+    for (const UpgradeStep &step : upgradeSteps())
+        if (step.version <= version)
+            db.execScript(step.script);
+    const QStringList objects = objectsOf(db);
+    // Without the list every file would pass; that is a broken build, not a bad file.
+    if (objects.isEmpty())
+        throw DbError(QStringLiteral("the schema could not be listed"));
+    known.emplace(version, objects);
+    return objects;
+}
+
+QStringList objectsOf(Database &db) {
+    QSqlQuery query = db.select(QString::fromLatin1(ObjectsSql));
+    QStringList found;
+    while (query.next())
+        found << query.value(0).toString();
+    return found;
 }
 
 void createDatabase(const QString &path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class Database;
@@ -23,6 +24,13 @@ int currentVersion();
 
 // The first schema script: tables, views, indexes and seed rows of version BaseVersion.
 QString script();
+// The tables and views a Tallybee database of the given version has, as "table name" /
+// "view name" in lower case and sorted: those of the first script and of every upgrade
+// step up to that version (a version below the first counts as the first). Throws
+// DbError.
+QStringList expectedObjects(int version);
+// The same listing for an open connection's own file.
+QStringList objectsOf(Database &db);
 // Writes a fresh, seeded database to path (which must not exist yet): the first script,
 // then every upgrade step, so new and upgraded books have the same shape.
 void createDatabase(const QString &path);

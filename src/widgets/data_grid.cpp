@@ -309,9 +309,17 @@ void DataGrid::setModel(QAbstractItemModel *model) {
         auto footer = [this] { recomputeFooter(); };
         m_modelConnections << connect(model, &QAbstractItemModel::modelReset, this,
                                       &DataGrid::modelReset)
-                           << connect(model, &QAbstractItemModel::rowsInserted, this, footer)
+                           << connect(model, &QAbstractItemModel::rowsInserted, this,
+                                      [this](const QModelIndex &, int first, int last) {
+                                          recomputeFooter();
+                                          widenToContent(first, last);
+                                      })
                            << connect(model, &QAbstractItemModel::rowsRemoved, this, footer)
-                           << connect(model, &QAbstractItemModel::dataChanged, this, footer)
+                           << connect(model, &QAbstractItemModel::dataChanged, this,
+                                      [this](const QModelIndex &from, const QModelIndex &to) {
+                                          recomputeFooter();
+                                          widenToContent(from.row(), to.row());
+                                      })
                            << connect(model, &QAbstractItemModel::layoutChanged, this, footer)
                            << connect(model, &QAbstractItemModel::headerDataChanged, m_footer,
                                       [this] { m_footer->update(); });
@@ -362,11 +370,13 @@ void DataGrid::setColumnWidth(int column, int width) {
     m_settings[column].width = width;
     if (!m_fit)
         m_view->horizontalHeader()->resizeSection(column, width);
+    widenColumnToContent(column, 0, m_model ? m_model->rowCount() - 1 : -1);
 }
 
 void DataGrid::setColumnFormat(int column, ColumnFormat format) {
     m_settings[column].format = format;
     recomputeFooter();
+    widenColumnToContent(column, 0, m_model ? m_model->rowCount() - 1 : -1);
     m_view->viewport()->update();
 }
 
@@ -519,7 +529,32 @@ void DataGrid::applyColumnSettings() {
             if (it.key() < count && it.value().width >= 0)
                 header->resizeSection(it.key(), it.value().width);
     m_applying = false;
+    widenToContent(0, m_model->rowCount() - 1);
     m_footer->update();
+}
+
+void DataGrid::widenToContent(int firstRow, int lastRow) {
+    for (auto it = m_settings.cbegin(); it != m_settings.cend(); ++it)
+        widenColumnToContent(it.key(), firstRow, lastRow);
+}
+
+void DataGrid::widenColumnToContent(int column, int firstRow, int lastRow) {
+    if (m_fit || m_applying || !m_model || column < 0 || column >= m_model->columnCount())
+        return;
+    const ColumnSettings s = m_settings.value(column);
+    if (s.width < 0 || s.hidden || !(isMoneyColumn(column) || s.format == ColumnFormat::Date))
+        return;
+    const QFontMetrics metrics(m_view->font());
+    int widest = s.sum ? metrics.horizontalAdvance(m_footerSums.value(column)) : 0;
+    for (int row = std::max(firstRow, 0); row <= lastRow && row < m_model->rowCount(); ++row)
+        widest =
+            std::max(widest, metrics.horizontalAdvance(displayText(m_model->index(row, column))));
+    // The cell's text margins on both sides and the grid line.
+    const int margin =
+        2 * (m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1) + 2;
+    QHeaderView *header = m_view->horizontalHeader();
+    if (widest > 0 && header->sectionSize(column) < widest + margin)
+        header->resizeSection(column, widest + margin);
 }
 
 void DataGrid::syncScrollBar() {
@@ -602,10 +637,12 @@ void DataGrid::recomputeFooter() {
             if (__builtin_add_overflow(total, value, &total))
                 overflow = true;
         }
+        // The figure is left empty, saying why in its place.
         if (overflow)
-            m_footerSums.insert(column, QStringLiteral("超出范围"));
+            m_footerSums.insert(column, QStringLiteral("金额合计超出范围"));
         else
             m_footerSums.insert(column, any ? formatted(column, total) : QString());
+        widenColumnToContent(column, 0, -1); // the footer's own text
     }
     m_footer->update();
 }

@@ -31,7 +31,8 @@ enum class ColumnFormat {
 // name for it). Pages keep one table of these per list.
 struct GridColumn {
     const char *field;
-    int width = -1; // the least width; -1 leaves it as it is
+    int width =
+        -1; // the least width (a money or date column widens to its values); -1 leaves it as it is
     ColumnFormat format = ColumnFormat::Text;
     bool hidden = false;
     bool readOnly = false;
@@ -149,6 +150,10 @@ private:
     void modelReset();
     void fetchAll();
     void recomputeFooter();
+    // Money and date columns widen to their widest value in these rows (and the footer),
+    // so no digit is ever cut off; the set width stays the least width.
+    void widenToContent(int firstRow, int lastRow);
+    void widenColumnToContent(int column, int firstRow, int lastRow);
     void syncScrollBar();
     bool isMoneyColumn(int column) const;
     Cell cellFor(const QModelIndex &index) const;

@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
@@ -259,6 +260,18 @@ void type(Session &session, const Target &target, const QString &text) {
     requireEnabled(w, target);
     focus(session, w);
     replaceText(session, w, text);
+}
+
+void paste(Session &session, const Target &target, const QString &text) {
+    QWidget *w = widgetOf(target);
+    if (target.isTab() || !canTypeInto(w))
+        fail(QStringLiteral("expected a field to paste into, found %1").arg(describe(target)));
+    requireEnabled(w, target);
+    focus(session, w);
+    QGuiApplication::clipboard()->setText(text);
+    selectAll(session, w);
+    UserInput::pressKey(w, Qt::Key_V, QString(), Qt::ControlModifier);
+    session.settle();
 }
 
 void key(Session &session, const Target &target, const QString &keyWord) {

@@ -16,6 +16,8 @@ void click(Session &session, const Target &target);
 void menu(Session &session, const Target &target, const QString &item);
 void type(Session &session, const Target &target, const QString &text);
 void key(Session &session, const Target &target, const QString &keyWord);
+// Puts text on the clipboard and pastes it over the field's whole text with Ctrl+V.
+void paste(Session &session, const Target &target, const QString &text);
 void choose(Session &session, const Target &target, const QString &item);
 void setDate(Session &session, const Target &target, const QString &date);
 void clickCell(Session &session, const Target &grid, const QString &row, const QString &column);

@@ -8,6 +8,8 @@
 
 namespace {
 const QString DatabaseName = QStringLiteral("fmy.dll");
+// What the build writes instead of a fmy.dll: the books of a new household.
+const QString SeedName = QStringLiteral(TALLYBEE_SEED_FILE);
 const QString SkinName = QStringLiteral(TALLYBEE_SKIN_FILE);
 } // namespace
 
@@ -26,7 +28,7 @@ QString ProgramFolder::filePath(const QString &name) const {
 }
 
 void ProgramFolder::useSeededDatabase() {
-    copyIn(QDir(m_install).filePath(DatabaseName), DatabaseName);
+    copyIn(QDir(m_install).filePath(SeedName), DatabaseName);
 }
 
 void ProgramFolder::useDatabaseFile(const QString &source) {

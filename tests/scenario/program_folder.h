@@ -3,8 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A temporary folder standing in for the program's own, set up as installed: the
-// seeded database fmy.dll and the skin library, copied from the folder the build puts
+// A temporary folder standing in for the program's own, set up as installed: fmy.dll
+// copied from the seed database and the skin library, from the folder the build puts
 // them in. Steps change it; it is removed with the object.
 class ProgramFolder {
 public:

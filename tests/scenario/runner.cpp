@@ -54,6 +54,8 @@ const QList<Command> &commands() {
          onTarget([](Session &s, const Target &t, const QStringList &a) { type(s, t, a.at(0)); })},
         {"key", 2, 2, true,
          onTarget([](Session &s, const Target &t, const QStringList &a) { key(s, t, a.at(0)); })},
+        {"paste", 2, 2, true,
+         onTarget([](Session &s, const Target &t, const QStringList &a) { paste(s, t, a.at(0)); })},
         {"choose", 2, 2, true, onTarget([](Session &s, const Target &t, const QStringList &a) {
              choose(s, t, a.at(0));
          })},

@@ -34,12 +34,13 @@ bool sendMouse(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons butto
     return guard;
 }
 
-void sendKey(QWidget *w, QEvent::Type type, int key, const QString &text) {
-    QKeyEvent event(type, key, Qt::NoModifier, text);
+void sendKey(QWidget *w, QEvent::Type type, int key, const QString &text,
+             Qt::KeyboardModifiers modifiers) {
+    QKeyEvent event(type, key, modifiers, text);
     event.setTimestamp(nextTimestamp());
     QSpontaneKeyEvent::setSpontaneous(&event);
     if (type == QEvent::KeyPress &&
-        qt_sendShortcutOverrideEvent(w, event.timestamp(), key, Qt::NoModifier, text, false, 1))
+        qt_sendShortcutOverrideEvent(w, event.timestamp(), key, modifiers, text, false, 1))
         return; // a shortcut took the key
     qApp->notify(w, &event);
 }
@@ -82,12 +83,12 @@ void doubleClick(QWidget *w, QPoint pos) {
         sendMouse(w, QEvent::MouseButtonRelease, pos, Qt::NoButton, stamp + 150);
 }
 
-void pressKey(QWidget *w, int key, const QString &text) {
+void pressKey(QWidget *w, int key, const QString &text, Qt::KeyboardModifiers modifiers) {
     QPointer<QWidget> guard(w);
-    sendKey(w, QEvent::KeyPress, key, text);
+    sendKey(w, QEvent::KeyPress, key, text, modifiers);
     // Enter may well close the widget it was pressed in.
     if (guard)
-        sendKey(w, QEvent::KeyRelease, key, text);
+        sendKey(w, QEvent::KeyRelease, key, text, modifiers);
 }
 
 void typeText(QWidget *w, const QString &text) {

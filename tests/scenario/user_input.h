@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <Qt>
 
 class QWidget;
 
@@ -15,7 +16,8 @@ void click(QWidget *w, QPoint pos);
 void rightClick(QWidget *w, QPoint pos);
 void doubleClick(QWidget *w, QPoint pos);
 // A press and release of one key; text is what the key types ("" for none).
-void pressKey(QWidget *w, int key, const QString &text);
+void pressKey(QWidget *w, int key, const QString &text,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Types text one character at a time.
 void typeText(QWidget *w, const QString &text);
 

@@ -120,7 +120,7 @@ int main(int argc, char **argv) {
     // Backups the pages make go to a home of their own, never the user's.
     qputenv("HOME", QFile::encodeName(folder.filePath("home")));
     const QString bin = QCoreApplication::applicationDirPath();
-    QFile::copy(bin + "/fmy.dll", folder.filePath("fmy.dll"));
+    QFile::copy(bin + "/" TALLYBEE_SEED_FILE, folder.filePath("fmy.dll"));
     QFile::copy(bin + "/libSkinBag.so", folder.filePath("libSkinBag.so"));
     addDemoBooks(folder.filePath("fmy.dll"));
 

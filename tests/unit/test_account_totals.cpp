@@ -117,6 +117,38 @@ private slots:
             once);
     }
 
+    // Amounts from a file written elsewhere whose sum leaves the currency range: that
+    // account's total and balance are empty, every other account is rebuilt, and the
+    // rebuild itself does not fail (the home page runs it at every login).
+    void aSumOutOfRangeLeavesOnlyItsFiguresEmpty() {
+        TempDatabase t;
+        Database &db = t.db();
+        addAccounts(db);
+        db.exec("insert into s_shouru (f_fenleiid,s_jine,s_zhanghuid,f_class) values "
+                "(5,5000000000000000000,1,'Z'),(5,5000000000000000000,1,'Z'),(2,7,1,'S'),"
+                "(2,9,2,'S')");
+        QVERIFY(!RecalcAccountTotals(db));
+        QVERIFY(totalsOf(db, 1).zhichu.isNull());
+        QVERIFY(totalsOf(db, 1).yue.isNull());
+        QCOMPARE(totalsOf(db, 1).shouru.toLongLong(), 7);
+        QCOMPARE(totalsOf(db, 2).yue.toLongLong(), yuan(1000) + 9);
+
+        // The balance alone out of range: each total fits, their difference does not.
+        db.exec("update s_shouru set s_jine = 9000000000000000000 where s_jine = 7");
+        db.exec("delete from s_shouru where f_class = 'Z' and id = 1");
+        QVERIFY(RecalcAccountTotals(db));
+        QCOMPARE(totalsOf(db, 1).shouru.toLongLong(), 9000000000000000000LL);
+        QCOMPARE(totalsOf(db, 1).zhichu.toLongLong(), 5000000000000000000LL);
+        db.exec("update z_zhanghu set z_qcje = 9000000000000000000 where id = 1");
+        QVERIFY(!RecalcAccountTotals(db));
+        QVERIFY(totalsOf(db, 1).yue.isNull());
+
+        db.exec("delete from s_shouru where s_zhanghuid = 1");
+        db.exec("update z_zhanghu set z_qcje = 0 where id = 1");
+        QVERIFY(RecalcAccountTotals(db));
+        QCOMPARE(totalsOf(db, 1).yue.toLongLong(), 0);
+    }
+
     void aFailureLeavesThePreviousTotals() {
         TempDatabase t;
         Database &db = t.db();

@@ -135,6 +135,34 @@ private slots:
         QCOMPARE(g.grid.indexAt(0, 2).column(), 2);
     }
 
+    // A money or date column never cuts digits off: too narrow for its values (or its
+    // sum) it widens; the set width stays the least width.
+    void moneyAndDateColumnsWidenToTheirValues() {
+        TempDatabase t;
+        addEntries(t.db());
+        DayGrid g(t.db());
+        g.grid.setColumnFormat(2, ColumnFormat::Currency);
+        for (const auto &[column, width] : {std::pair{1, 30}, {2, 20}, {3, 40}})
+            g.grid.setColumnWidth(column, width);
+        QHeaderView *header = g.grid.view()->horizontalHeader();
+        const QFontMetrics metrics(g.grid.view()->font());
+        QVERIFY(header->sectionSize(1) > metrics.horizontalAdvance("2024-05-03 12:30:00"));
+        QVERIFY(header->sectionSize(2) > metrics.horizontalAdvance("¥1,234.00"));
+        QCOMPARE(header->sectionSize(3), 40); // text may be cut; a tooltip shows it
+
+        g.grid.setColumnWidth(2, 300);
+        QCOMPARE(header->sectionSize(2), 300);
+
+        // A larger amount after a reload, and a sum out of range in the footer.
+        addEntry(t.db(), "2024-05-05 00:00:00", qlonglong(9000000000000000000LL), "大");
+        addEntry(t.db(), "2024-05-05 00:00:00", qlonglong(9000000000000000000LL), "大");
+        g.grid.setColumnWidth(2, 20);
+        g.model.setQuery(DayList, t.db().connection());
+        QCOMPARE(g.grid.footerText(2), QString("金额合计超出范围"));
+        QVERIFY(header->sectionSize(2) > metrics.horizontalAdvance("¥900,000,000,000,000.00"));
+        QVERIFY(header->sectionSize(2) > metrics.horizontalAdvance("金额合计超出范围"));
+    }
+
     void drawHookAndDateFormatShapeTheCellText() {
         TempDatabase t;
         addEntries(t.db());

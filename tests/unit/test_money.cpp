@@ -120,6 +120,23 @@ private slots:
         QVERIFY(!Money::sum(std::optional<Money>(), std::optional<Money>(Money::fromYuan(1))));
     }
 
+    // One typed amount is at most 一千亿, either sign; what parse() refuses as out of the
+    // currency range is too large here as well.
+    void typedAmountsStopAtOneHundredBillion() {
+        using E = Money::ParseError;
+        E why = E::None;
+        QCOMPARE(Money::parseTyped("100000000000", &why), Money::fromYuan(100'000'000'000));
+        QCOMPARE(Money::parseTyped("-100000000000.0000", &why), Money::fromYuan(-100'000'000'000));
+        for (const char *text :
+             {"100000000000.0001", "-100000000001", "500000000000000", "99999999999999999999999"}) {
+            QVERIFY2(!Money::parseTyped(text, &why), text);
+            QCOMPARE(why, E::TooLarge);
+        }
+        QVERIFY(!Money::parseTyped("12a", &why));
+        QCOMPARE(why, E::NotANumber);
+        QVERIFY(Money::errorText(E::TooLarge).contains("一千亿"));
+    }
+
     void monthHelpersCrossYearEnds() {
         QCOMPARE(Dates::firstOfMonth(QDate(2024, 5, 17)), QDate(2024, 5, 1));
         QCOMPARE(Dates::lastOfMonth(QDate(2024, 2, 3)), QDate(2024, 2, 29));

@@ -1,5 +1,6 @@
 #include "ledger/tidy.h"
 #include "store/database.h"
+#include "store/money.h"
 #include "store/schema.h"
 #include "temp_database.h"
 
@@ -133,6 +134,15 @@ private slots:
                  "乙");
     }
 
+    static OpenError::Reason reasonFor(const QString &path) {
+        try {
+            Database::open(path);
+        } catch (const OpenError &e) {
+            return e.reason();
+        }
+        return OpenError::Reason(-1);
+    }
+
     void openRefusesWhatIsNotOurDatabase() {
         QTemporaryDir dir;
         const QString missing = dir.filePath("fmy.dll");
@@ -155,14 +165,34 @@ private slots:
             QCOMPARE(e.reason(), OpenError::NotADatabase);
         }
 
+        // A file of no bytes is an empty database to SQLite; it holds no books.
+        const QString nothing = dir.filePath("nothing.dll");
+        QVERIFY(QFile(nothing).open(QIODevice::WriteOnly));
+        QCOMPARE(reasonFor(nothing), OpenError::NotADatabase);
+
         const QString empty = dir.filePath("empty.dll");
         Database::create(empty).exec("create table t (x)");
+        QCOMPARE(reasonFor(empty), OpenError::NotTallybee);
+
+        // Every table and view of the first schema is looked for, not only the settings.
+        const QString lacking = dir.filePath("lacking.dll");
+        Schema::createDatabase(lacking);
+        Database::create(lacking).exec("drop view s_ys");
+        Database::create(lacking).exec("drop table s_user");
         try {
-            Database::open(empty);
-            QFAIL("opened a database without settings");
+            Database::open(lacking);
+            QFAIL("opened a database without its tables");
         } catch (const OpenError &e) {
-            QCOMPARE(e.reason(), OpenError::NoSettings);
+            QCOMPARE(e.reason(), OpenError::NotTallybee);
+            QCOMPARE(e.missing(), (QStringList{"s_user", "s_ys"}));
         }
+
+        // A copy cut short is damaged, found when the file is opened, not on some page.
+        const QString cut = dir.filePath("cut.dll");
+        Schema::createDatabase(cut);
+        QFile cutFile(cut);
+        QVERIFY(cutFile.resize(cutFile.size() / 3));
+        QCOMPARE(reasonFor(cut), OpenError::Damaged);
 
         const QString newer = dir.filePath("newer.dll");
         Schema::createDatabase(newer);
@@ -174,6 +204,63 @@ private slots:
         } catch (const OpenError &e) {
             QCOMPARE(e.reason(), OpenError::TooNew);
         }
+    }
+
+    void engineErrorsAUserMeetsComeInTheirWordsFirst() {
+        TempDatabase t;
+        Database &db = t.db();
+        const auto failure = [&db](const QString &sql) -> QString {
+            try {
+                db.exec(sql);
+            } catch (const DbError &e) {
+                return e.text();
+            }
+            return "no error";
+        };
+        const QString write = "insert into notebook (n_info) values (hex(randomblob(200000)))";
+
+        db.exec("PRAGMA query_only = 1");
+        QVERIFY(failure(write).startsWith("数据库文件是只读的，无法保存\nattempt to write"));
+        db.exec("PRAGMA query_only = 0");
+
+        // The file may not grow: what a full disk does to a save.
+        db.exec(QString("PRAGMA max_page_count = %1").arg(db.scalar("PRAGMA page_count").toInt()));
+        QVERIFY(failure(write).startsWith("磁盘已满，数据无法保存\n"));
+        db.exec("PRAGMA max_page_count = 1073741823");
+
+        // Another copy of the program in the middle of a save.
+        Database other = Database::open(t.path());
+        other.exec("BEGIN IMMEDIATE");
+        db.exec("PRAGMA busy_timeout = 50");
+        QVERIFY(failure(write).startsWith("数据库正被另一个Tallybee程序使用，请稍后再试\n"));
+        other.exec("ROLLBACK");
+        QCOMPARE(failure(write), "no error");
+
+        QCOMPARE(failure("select sum(x) from (select 9223372036854775807 as x union all select 1)"),
+                 "金额合计超出范围\ninteger overflow");
+        QCOMPARE(failure("select * from no_such_table"), "no such table: no_such_table");
+    }
+
+    void moneySumNeverStopsAStatement() {
+        TempDatabase t;
+        Database &db = t.db();
+        const QString big = "select 9223372036854775807 as x union all select 1";
+        QVariant sum = db.scalar("select money_sum(x) from (" + big + ")");
+        QCOMPARE(sum.metaType().id(), QMetaType::Double); // out of range
+        bool outOfRange = false;
+        QVERIFY(!Money::fromSum(sum, &outOfRange).has_value());
+        QVERIFY(outOfRange);
+        // Back in range at the end still counts as out: the engine's sum() stops there too.
+        sum = db.scalar("select money_sum(x) from (" + big + " union all select -5)");
+        QCOMPARE(sum.metaType().id(), QMetaType::Double);
+
+        outOfRange = false;
+        QCOMPARE(Money::fromSum(db.scalar("select money_sum(x) from (select -3 as x union all "
+                                          "select null union all select 10)"),
+                                &outOfRange),
+                 Money::fromRaw(7));
+        QVERIFY(!Money::fromSum(db.scalar("select money_sum(s_jine) from s_shouru"), &outOfRange));
+        QVERIFY(!outOfRange); // nothing to sum is empty, not out of range
     }
 
     void openFindsAFileWithAwkwardCharactersInItsPath() {
