@@ -20,10 +20,13 @@ std::optional<Money> amount(const QString &raw, QString *error) {
     if (cleaned.endsWith(u'元'))
         cleaned.chop(1);
     Money::ParseError parseError = Money::ParseError::None;
-    const std::optional<Money> money = Money::parse(cleaned, &parseError);
+    // A bill's amount is held to the same limit as a typed one, so no import can bring in
+    // sums that overflow.
+    const std::optional<Money> money = Money::parseTyped(cleaned, &parseError);
     if (!money && error) {
-        *error = raw.trimmed().isEmpty() ? Money::errorText(parseError)
-                                         : QStringLiteral("金额无法识别：%1").arg(raw.trimmed());
+        *error = raw.trimmed().isEmpty() || parseError == Money::ParseError::TooLarge
+                     ? Money::errorText(parseError)
+                     : QStringLiteral("金额无法识别：%1").arg(raw.trimmed());
     }
     return money;
 }

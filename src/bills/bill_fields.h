@@ -15,7 +15,8 @@ QString text(const QString &raw);
 
 // An amount as bills write it: "25.00", "¥25.00", "￥1,234.50", "-8", "12.5元". Grouping
 // commas, blanks, the yuan signs and a trailing 元 are dropped; the rest must be a plain
-// decimal (Money::parse). Nothing when it is not one; *error then says why.
+// decimal (Money::parseTyped: at most one hundred billion). Nothing when it is not one; *error then
+// says why.
 std::optional<Money> amount(const QString &raw, QString *error = nullptr);
 
 // A time as bills and statements write it: "2024-03-05 12:30:00", "2024/3/5 12:30",

@@ -1,5 +1,6 @@
 #include "bills/alipay_bill.h"
 #include "bills/bill_detect.h"
+#include "bills/bill_fields.h"
 #include "bills/generic_csv.h"
 #include "bills/wechat_bill.h"
 
@@ -41,6 +42,14 @@ Money yuan(const char *text) {
 class TestBillReaders : public QObject {
     Q_OBJECT
 private slots:
+    void amountsBeyondOneHundredBillionAreRefused() {
+        QString why;
+        QCOMPARE(BillFields::amount(QStringLiteral("¥100,000,000,000.00"), &why),
+                 std::optional<Money>(Money::fromYuan(100000000000)));
+        QVERIFY(!BillFields::amount(QStringLiteral("100000000000.01"), &why));
+        QVERIFY2(why.contains(QStringLiteral("一千亿")), qPrintable(why));
+    }
+
     void alipay() {
         const BillReadResult result = readAlipayBill(sample("alipay_bill.csv"));
         QVERIFY2(result.ok(), qPrintable(result.error));
