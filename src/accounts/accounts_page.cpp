@@ -27,7 +27,6 @@ namespace {
 constexpr int PageWidth = 765;
 constexpr int PageHeight = 511;
 constexpr int ToolBarHeight = 40;
-const QString NoSelection = QStringLiteral("0");
 
 // Neighbouring slices need colours far enough apart to tell the accounts from each other.
 const QColor SliceColours[] = {
@@ -61,9 +60,6 @@ QWidget *AccountsPage::buildListTab() {
     auto *add = PageParts::toolButton(QStringLiteral("增加"), bar, 8, 8);
     auto *remove = PageParts::toolButton(QStringLiteral("删除"), bar, 96, 8);
     auto *save = PageParts::toolButton(QStringLiteral("保存"), bar, 184, 8);
-    m_selectedId = new QLabel(NoSelection, bar);
-    m_selectedId->setObjectName(QStringLiteral("selectedAccountId"));
-    m_selectedId->hide();
 
     m_model = new BatchTableModel(m_context.db, this);
     AccountQueries::configureAccountList(*m_model);
@@ -130,8 +126,8 @@ QWidget *AccountsPage::buildChartTab() {
     return tab;
 }
 
-QString AccountsPage::selectedAccountId() const {
-    return m_selectedId->text();
+std::optional<qint64> AccountsPage::selectedAccountId() const {
+    return m_selectedId;
 }
 
 void AccountsPage::layoutGrid() {
@@ -235,7 +231,7 @@ void AccountsPage::cellClicked() {
         return;
     // A row not saved yet has no number: the selection is then empty.
     const QVariant id = m_model->value(row, QStringLiteral("编号"));
-    m_selectedId->setText(id.isNull() ? QString() : id.toString());
+    m_selectedId = id.isNull() ? std::nullopt : std::optional<qint64>(id.toLongLong());
 }
 
 void AccountsPage::addAccount() {
@@ -246,15 +242,14 @@ void AccountsPage::addAccount() {
 
 void AccountsPage::deleteAccount() {
     Prompts &prompts = m_context.prompts;
-    const QString id = m_selectedId->text();
-    if (id.isEmpty() || id == NoSelection) {
+    if (!m_selectedId) {
         prompts.inform(Captions::system(), QStringLiteral("对不起，请先选择要删除的记录"),
                        Prompts::Icon::Error);
         return;
     }
     if (!Questions::confirmDelete(prompts))
         return;
-    const qint64 account = id.toLongLong();
+    const qint64 account = *m_selectedId;
     if (AccountQueries::hasEntries(m_context.db, account)) {
         prompts.inform(Captions::system(),
                        QStringLiteral("对不起，该账户下有收支明细，不能直接删除。"),
@@ -269,7 +264,7 @@ void AccountsPage::deleteAccount() {
         return;
     }
     AccountQueries::deleteAccount(m_context.db, account);
-    m_selectedId->setText(NoSelection);
+    m_selectedId.reset();
     m_model->load();
     layoutGrid();
 }

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QWidget>
+#include <optional>
 
 #include "widgets/page.h"
 
@@ -24,7 +25,8 @@ public:
     // Unsaved rows: asks whether to save them first.
     bool leave() override;
 
-    QString selectedAccountId() const;
+    // The saved account last clicked; none before a click, after a delete, or on a new row.
+    std::optional<qint64> selectedAccountId() const;
     QTabWidget *tabs() const { return m_tabs; }
 
 private:
@@ -53,6 +55,6 @@ private:
     QWidget *m_chartTab = nullptr;
     DataGrid *m_grid = nullptr;
     BatchTableModel *m_model = nullptr;
-    QLabel *m_selectedId = nullptr; // the 编号 of the row last clicked, "0" for none
+    std::optional<qint64> m_selectedId;
     Pie m_balancePie, m_incomePie, m_expensePie;
 };
