@@ -26,28 +26,19 @@ QueryRows dayTotals(Database &db, const QDate &from, const QDate &to) {
                 {{"kind", side.kind}, {"from", from}, {"next", to.addDays(1)}});
     }
     // Each day has at most one row of each kind, so max() merges them without summing.
-    // The last column tells whether a day has a kind whose figure is NULL: all its
-    // amounts empty, or its total out of range.
-    QueryRows rows =
-        readAllRows(db.select(QStringLiteral("select s_date as x_d, max(s_a) as a, max(s_b) as b,"
-                                             " count(*) > count(s_a) + count(s_b) from s_ls"
-                                             " group by s_date order by s_date")));
-    bool emptyFigure = false;
-    for (QVariantList &row : rows.rows) {
-        emptyFigure = emptyFigure || row.last().toBool();
-        row.removeLast();
-    }
-    rows.headings.removeLast();
-    // Rare enough to sum those days again to tell the two apart.
-    if (emptyFigure)
-        rows.sumOutOfRange =
-            db.scalar(QStringLiteral("select 1 from s_shouru where f_class in (:income, :expense)"
-                                     " and s_date in (select s_date from s_ls"
-                                     " where s_a is null and s_b is null)"
-                                     " group by f_class, s_date"
-                                     " having typeof(money_sum(s_jine)) = 'real' limit 1"),
-                      {{"income", EntryKind::Income}, {"expense", EntryKind::Expense}})
-                .isValid();
+    QueryRows rows = readAllRows(
+        db.select(QStringLiteral("select s_date as x_d, max(s_a) as a, max(s_b) as b from s_ls"
+                                 " group by s_date order by s_date")));
+    // A row whose figure is NULL has all its amounts empty, or its total out of range:
+    // rare enough to sum those days again to tell which.
+    rows.sumOutOfRange =
+        db.scalar(QStringLiteral("select 1 from s_shouru where f_class in (:income, :expense)"
+                                 " and s_date in (select s_date from s_ls"
+                                 " where s_a is null and s_b is null)"
+                                 " group by f_class, s_date"
+                                 " having typeof(money_sum(s_jine)) = 'real' limit 1"),
+                  {{"income", EntryKind::Income}, {"expense", EntryKind::Expense}})
+            .isValid();
     tx.commit();
     return rows;
 }
