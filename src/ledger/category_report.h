@@ -10,7 +10,8 @@ class Database;
 
 // The category report: totals of a period by top-level category, and by the
 // second-level categories of one of them. Both days of the period are included; rows
-// come largest amount first, equal amounts by name.
+// come largest amount first, equal amounts by name. A total beyond the currency range
+// keeps its place by its approximate size, but its 金额 is NULL and sumOutOfRange is set.
 namespace CategoryReport {
 
 // 项目 金额: the entries of the kind, by the top-level category they are filed under.

@@ -19,6 +19,8 @@ class Database;
 struct QueryRows {
     QStringList headings;
     QList<QVariantList> rows;
+    // Set by the reports when a sum left the currency range: its cell is NULL.
+    bool sumOutOfRange = false;
 };
 
 // Everything the entry page asks of the database. No widgets here, so the tests and

@@ -13,9 +13,9 @@ namespace JournalReport {
 
 // Rebuilds the scratch table s_ls from the entries of the period (both days included)
 // and reads it back merged by day, oldest first: x_d (the day), a (income total), b
-// (expense total). A day without one kind has NULL there. Rebuilding and reading are one
-// transaction, so another refresh cannot mix its rows in. A from-day after the to-day
-// gives no rows.
+// (expense total). A day without one kind has NULL there, and so has a total beyond the
+// currency range, which sets sumOutOfRange. Rebuilding and reading are one transaction,
+// so another refresh cannot mix its rows in. A from-day after the to-day gives no rows.
 QueryRows dayTotals(Database &db, const QDate &from, const QDate &to);
 
 // The entries of one kind at exactly this date and time, in the order they were made:

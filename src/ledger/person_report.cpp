@@ -11,17 +11,38 @@
 namespace PersonReport {
 namespace {
 
+// A member's month of one kind whose total left the currency range: stored NULL in
+// s_renls, and every figure read back over it is left empty too.
+struct Gap {
+    QString month;
+    QVariant name; // NULL for entries whose member is gone
+    int side;      // 0 income, 1 expense
+};
+using Gaps = std::vector<Gap>;
+
+bool sameName(const QVariant &a, const QVariant &b) {
+    return a.isNull() || b.isNull() ? a.isNull() == b.isNull() : a.toString() == b.toString();
+}
+
+// Whether a gap lies in the month and side (and of the member, when one is given).
+bool hasGap(const Gaps &gaps, const QString &month, int side, const QVariant *name = nullptr) {
+    return std::any_of(gaps.begin(), gaps.end(), [&](const Gap &gap) {
+        return gap.side == side && gap.month == month && (!name || sameName(gap.name, *name));
+    });
+}
+
 // Fills s_renls with one row per month, member and kind: the month as "YYYY-MM", the
 // member's name (NULL for entries whose member is gone) and the kind's total. The rows
 // are those of grouping the entries view by month and name; they are read as runs of
 // the (kind, member, day) index instead, one run per member and month, so no entry is
-// sorted or grouped one by one.
-void rebuild(Database &db, const QDate &from, const QDate &to) {
+// sorted or grouped one by one. Gives the totals that left the range.
+Gaps rebuild(Database &db, const QDate &from, const QDate &to) {
     db.exec(QStringLiteral("delete from s_renls"));
+    Gaps gaps;
     const QString lower = Dates::canonical(from);
     const QString upper = Dates::canonical(to.addDays(1));
     if (!from.isValid() || !to.isValid() || lower >= upper)
-        return;
+        return gaps;
 
     const QString runOf = QStringLiteral(" from s_shouru indexed by ix_shouru_member"
                                          " where f_class = :kind and s_userid is :member"
@@ -31,13 +52,14 @@ void rebuild(Database &db, const QDate &from, const QDate &to) {
                                                 " where f_class = :kind and s_userid > :after"));
     RepeatedQuery memberName(db, QStringLiteral("select sys_name from s_user where id = :member"));
     RepeatedQuery firstDay(db, QStringLiteral("select min(s_date)") + runOf);
-    RepeatedQuery total(db, QStringLiteral("select sum(s_jine)") + runOf);
+    RepeatedQuery total(db, QStringLiteral("select money_sum(s_jine)") + runOf);
 
     const struct {
         const char *column;
         EntryKind kind;
     } sides[] = {{"s_s", EntryKind::Income}, {"s_z", EntryKind::Expense}};
-    for (const auto &side : sides) {
+    for (int sideIndex = 0; sideIndex < 2; ++sideIndex) {
+        const auto &side = sides[sideIndex];
         // The column is one of two fixed names of the program, not a value.
         RepeatedQuery insert(db, QStringLiteral("insert into s_renls (sdate, sname, %1)"
                                                 " values (:month, :name, :amount)")
@@ -61,9 +83,16 @@ void rebuild(Database &db, const QDate &from, const QDate &to) {
                 QString end = std::min(upper, month + QLatin1Char('~'));
                 if (end <= day.toString())
                     end = upper;
-                const QVariant amount = total.scalar(
-                    {{"kind", side.kind}, {"member", member}, {"from", cursor}, {"to", end}});
-                insert.run({{"month", month}, {"name", name}, {"amount", amount}});
+                bool outOfRange = false;
+                const auto amount = Money::fromSum(
+                    total.scalar(
+                        {{"kind", side.kind}, {"member", member}, {"from", cursor}, {"to", end}}),
+                    &outOfRange);
+                if (outOfRange)
+                    gaps.push_back({month, name, sideIndex});
+                insert.run({{"month", month},
+                            {"name", name},
+                            {"amount", amount ? QVariant(amount->raw()) : QVariant()}});
                 cursor = end;
             }
             member = nextMember.scalar({{"kind", side.kind}, {"after", after}});
@@ -72,6 +101,7 @@ void rebuild(Database &db, const QDate &from, const QDate &to) {
             after = member;
         }
     }
+    return gaps;
 }
 
 // "where sname = :member" or nothing, with its parameter.
@@ -82,8 +112,15 @@ QString memberCondition(const std::optional<QString> &member, Params &params) {
     return QStringLiteral(" where sname = :member");
 }
 
-std::optional<Money> amount(const QVariant &value) {
-    return Money::fromColumn(value);
+// A figure read back with money_sum(): empty, and *outOfRange set, where it or a
+// member's total in it left the range; the cell is emptied to match.
+std::optional<Money> figure(QVariant &cell, bool gap, bool *outOfRange) {
+    const auto value = gap ? std::nullopt : Money::fromSum(cell, outOfRange);
+    if (gap)
+        *outOfRange = true;
+    if (!value)
+        cell = QVariant();
+    return value;
 }
 
 } // namespace
@@ -93,11 +130,13 @@ QueryRows monthlyList(Database &db, const QDate &from, const QDate &to,
     Params params;
     const QString where = memberCondition(member, params);
     Transaction tx(db);
-    rebuild(db, from, to);
+    const Gaps gaps = rebuild(db, from, to);
     // A name's place is its first row in the member table; entries whose member is gone
-    // have no name and come last.
+    // have no name and come last. Several members gone share the NULL name, so even one
+    // name's month is a sum.
     QueryRows rows = readAllRows(db.select(
-        QStringLiteral("select sname, sdate, sum(s_s) as s_s, sum(s_z) as s_z from s_renls") +
+        QStringLiteral("select sname, sdate, money_sum(s_s) as s_s, money_sum(s_z) as s_z"
+                       " from s_renls") +
             where +
             QStringLiteral(" group by sname, sdate order by"
                            " coalesce((select min(id) from s_user where sys_name = sname),"
@@ -107,12 +146,19 @@ QueryRows monthlyList(Database &db, const QDate &from, const QDate &to,
 
     rows.headings << QStringLiteral("yu");
     for (QVariantList &row : rows.rows) {
-        const auto income = amount(row.at(2));
-        const auto expense = amount(row.at(3));
+        const QString month = row.at(1).toString();
+        const QVariant name = row.at(0);
+        bool outOfRange = false;
+        const auto income = figure(row[2], hasGap(gaps, month, 0, &name), &outOfRange);
+        const auto expense = figure(row[3], hasGap(gaps, month, 1, &name), &outOfRange);
+        // The difference of a month with an empty figure would be wrong: it is empty too.
         std::optional<Money> difference;
-        if (income || expense)
+        if (!outOfRange && (income || expense)) {
             difference = Money::difference(income.value_or(Money()), expense.value_or(Money()));
+            outOfRange = !difference;
+        }
         row << (difference ? QVariant(difference->raw()) : QVariant());
+        rows.sumOutOfRange = rows.sumOutOfRange || outOfRange;
     }
     return rows;
 }
@@ -122,17 +168,24 @@ std::vector<MonthTotals> monthlyChart(Database &db, const QDate &from, const QDa
     Params params;
     const QString where = memberCondition(member, params);
     Transaction tx(db);
-    rebuild(db, from, to);
-    const QueryRows rows = readAllRows(
-        db.select(QStringLiteral("select sdate, sum(s_s) as s_s, sum(s_z) as s_z from s_renls") +
-                      where + QStringLiteral(" group by sdate order by sdate"),
-                  params));
+    Gaps gaps = rebuild(db, from, to);
+    QueryRows rows = readAllRows(db.select(
+        QStringLiteral("select sdate, money_sum(s_s) as s_s, money_sum(s_z) as s_z from s_renls") +
+            where + QStringLiteral(" group by sdate order by sdate"),
+        params));
     tx.commit();
 
+    // Only the chosen member's gaps concern a chart of one member.
+    if (member)
+        std::erase_if(gaps, [&](const Gap &gap) { return !sameName(gap.name, *member); });
     std::vector<MonthTotals> months;
     months.reserve(rows.rows.size());
-    for (const QVariantList &row : rows.rows)
-        months.push_back({row.at(0).toString(), amount(row.at(1)), amount(row.at(2))});
+    for (QVariantList &row : rows.rows) {
+        MonthTotals m{row.at(0).toString(), {}, {}};
+        m.income = figure(row[1], hasGap(gaps, m.month, 0), &m.outOfRange);
+        m.expense = figure(row[2], hasGap(gaps, m.month, 1), &m.outOfRange);
+        months.push_back(std::move(m));
+    }
     return months;
 }
 

@@ -19,7 +19,8 @@ namespace PersonReport {
 // sname sdate s_s s_z yu: one row per member and month ("YYYY-MM") that has entries,
 // members in the order of the member table (entries without a member last), months
 // ascending. s_s and s_z are NULL where the month has no entry of that kind; yu is s_s
-// minus s_z with a missing side counted as 0.
+// minus s_z with a missing side counted as 0. A total beyond the currency range is NULL,
+// and so is its row's yu (as is a difference beyond it); sumOutOfRange says so.
 QueryRows monthlyList(Database &db, const QDate &from, const QDate &to,
                       const std::optional<QString> &member);
 
@@ -27,9 +28,11 @@ struct MonthTotals {
     QString month; // "YYYY-MM"
     std::optional<Money> income;
     std::optional<Money> expense;
+    bool outOfRange = false; // a figure is empty because its total left the currency range
 };
 // The chart's figures: one entry per month with entries, summed over the member(s),
-// months ascending.
+// months ascending. A total beyond the currency range is empty, so the chart draws no
+// bar for it (a bar of an approximate height would pass for a real figure).
 std::vector<MonthTotals> monthlyChart(Database &db, const QDate &from, const QDate &to,
                                       const std::optional<QString> &member);
 

@@ -1,6 +1,7 @@
 #include "reports/category_report_page.h"
 
 #include "core/error_policy.h"
+#include "core/notices.h"
 #include "core/services.h"
 #include "ledger/category_report.h"
 #include "ledger/rows_model.h"
@@ -87,6 +88,8 @@ void CategoryReportPage::query() {
     const EntryKind kind = m_income->isChecked() ? EntryKind::Income : EntryKind::Expense;
     QueryRows totals =
         CategoryReport::categoryTotals(m_context.db, m_period->from(), m_period->to(), kind);
+    m_outOfRangeSaid = false;
+    const bool outOfRange = totals.sumOutOfRange;
     {
         // The list opens on its first category; the details follow that once, below.
         const QSignalBlocker quiet(m_categories);
@@ -94,6 +97,15 @@ void CategoryReportPage::query() {
         m_categories->setCurrentRow(0);
     }
     ErrorPolicy::quietly([this] { showDetails(); });
+    if (outOfRange)
+        sayOutOfRange();
+}
+
+void CategoryReportPage::sayOutOfRange() {
+    if (m_outOfRangeSaid)
+        return;
+    m_outOfRangeSaid = true;
+    Notices::sumOutOfRange(m_context.prompts);
 }
 
 void CategoryReportPage::showDetails() {
@@ -102,7 +114,11 @@ void CategoryReportPage::showDetails() {
     if (row < 0)
         return;
     // The pickers as they are now, which may differ from the left list's period.
-    m_detailRows->setRows(CategoryReport::detailTotals(
-        m_context.db, m_period->from(), m_period->to(),
-        m_categoryRows->value(row, QStringLiteral("项目")).toString()));
+    QueryRows details =
+        CategoryReport::detailTotals(m_context.db, m_period->from(), m_period->to(),
+                                     m_categoryRows->value(row, QStringLiteral("项目")).toString());
+    const bool outOfRange = details.sumOutOfRange;
+    m_detailRows->setRows(std::move(details));
+    if (outOfRange)
+        sayOutOfRange();
 }

@@ -26,6 +26,8 @@ public:
 
 private:
     void showDetails();
+    // The notice of a total out of range, once per query however the details move.
+    void sayOutOfRange();
 
     AppContext m_context;
     PeriodBar *m_period = nullptr;
@@ -35,4 +37,5 @@ private:
     DataGrid *m_details = nullptr;
     RowsModel *m_categoryRows = nullptr;
     RowsModel *m_detailRows = nullptr;
+    bool m_outOfRangeSaid = false;
 };

@@ -1,6 +1,7 @@
 #include "reports/journal_page.h"
 
 #include "core/error_policy.h"
+#include "core/notices.h"
 #include "core/services.h"
 #include "ledger/journal_report.h"
 #include "ledger/rows_model.h"
@@ -99,6 +100,7 @@ void JournalPage::enter() {
 
 void JournalPage::refresh() {
     QueryRows days = JournalReport::dayTotals(m_context.db, m_period->from(), m_period->to());
+    const bool outOfRange = days.sumOutOfRange;
     {
         // The list opens on its first day; the details follow that once, below.
         const QSignalBlocker quiet(m_days);
@@ -106,6 +108,9 @@ void JournalPage::refresh() {
         m_days->setCurrentRow(0);
     }
     ErrorPolicy::quietly([this] { showDayEntries(); });
+    // Said once the page is filled: the empty figure, the rest as usual.
+    if (outOfRange)
+        Notices::sumOutOfRange(m_context.prompts);
 }
 
 void JournalPage::showDayEntries() {

@@ -1,6 +1,7 @@
 #include "reports/person_report_page.h"
 
 #include "core/error_policy.h"
+#include "core/notices.h"
 #include "core/services.h"
 #include "ledger/person_report.h"
 #include "ledger/rows_model.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace {
 
@@ -123,13 +125,22 @@ std::optional<QString> PersonReportPage::chosenMember(const QComboBox *box) {
 }
 
 void PersonReportPage::refreshList() {
-    m_listRows->setRows(PersonReport::monthlyList(m_context.db, m_listBar.period->from(),
-                                                  m_listBar.period->to(),
-                                                  chosenMember(m_listBar.member)));
+    QueryRows rows =
+        PersonReport::monthlyList(m_context.db, m_listBar.period->from(), m_listBar.period->to(),
+                                  chosenMember(m_listBar.member));
+    const bool outOfRange = rows.sumOutOfRange;
+    m_listRows->setRows(std::move(rows));
+    if (outOfRange)
+        Notices::sumOutOfRange(m_context.prompts);
 }
 
 void PersonReportPage::refreshChart() {
-    m_chart->setMonths(PersonReport::monthlyChart(m_context.db, m_chartBar.period->from(),
-                                                  m_chartBar.period->to(),
-                                                  chosenMember(m_chartBar.member)));
+    // A figure out of range has no bar: the month keeps its place and its other bar.
+    const auto months =
+        PersonReport::monthlyChart(m_context.db, m_chartBar.period->from(), m_chartBar.period->to(),
+                                   chosenMember(m_chartBar.member));
+    m_chart->setMonths(months);
+    if (std::any_of(months.begin(), months.end(),
+                    [](const PersonReport::MonthTotals &m) { return m.outOfRange; }))
+        Notices::sumOutOfRange(m_context.prompts);
 }

@@ -205,6 +205,85 @@ private slots:
                  QStringList({"2024-01 1 -", "2024-02 2 -", "2024-03 3 -"}));
     }
 
+    // Amounts from a file written elsewhere: 500 trillion twice leaves the currency range.
+    // Such a figure is empty and flagged; every other one stays exact.
+    void journalAndCategoryTotalsOutOfRangeAreEmptyAndFlagged() {
+        TempDatabase t;
+        Database &db = t.db();
+        const qint64 huge = 5'000'000'000'000'000'000;
+        addEntry(db, 5, huge, "2026-12-02", "Z");
+        addEntry(db, 5, huge, "2026-12-02", "Z");
+        addEntry(db, 2, 10000, "2026-12-02", "S");
+        addEntry(db, 6, 20000, "2026-12-03", "Z");
+        addEntry(db, 13, 30000, "2026-12-03", "Z");
+        const QDate from = day(2026, 12, 1), to = day(2026, 12, 9);
+        QueryRows rows = JournalReport::dayTotals(db, from, to);
+        QCOMPARE(lines(rows),
+                 QStringList({"2026-12-02 00:00:00 10000 -", "2026-12-03 00:00:00 - 50000"}));
+        QVERIFY(rows.sumOutOfRange);
+        QVERIFY(!JournalReport::dayTotals(db, day(2026, 12, 3), to).sumOutOfRange);
+        // A day whose amounts are all empty is empty too, but nothing is out of range.
+        db.exec("update s_shouru set s_jine = null where s_jine = 20000 or s_jine = 30000");
+        rows = JournalReport::dayTotals(db, day(2026, 12, 3), to);
+        QCOMPARE(lines(rows), QStringList({"2026-12-03 00:00:00 - -"}));
+        QVERIFY(!rows.sumOutOfRange);
+        db.exec("update s_shouru set s_jine = 20000 where f_fenleiid = 6");
+        db.exec("update s_shouru set s_jine = 30000 where f_fenleiid = 13");
+
+        // The overflowing total ranks by its size, first.
+        rows = CategoryReport::categoryTotals(db, from, to, Expense);
+        QCOMPARE(lines(rows), QStringList({"日常生活 -", "居家住房 30000"}));
+        QVERIFY(rows.sumOutOfRange);
+        rows = CategoryReport::detailTotals(db, from, to, "日常生活");
+        QCOMPARE(lines(rows), QStringList({"餐饮费 -", "日用品 20000"}));
+        QVERIFY(rows.sumOutOfRange);
+        QVERIFY(!CategoryReport::detailTotals(db, from, to, "居家住房").sumOutOfRange);
+        QVERIFY(!CategoryReport::categoryTotals(db, from, to, Income).sumOutOfRange);
+    }
+
+    // A member's month can leave the range on its own (stored empty) or only once the
+    // chart adds the members up (read back empty).
+    void personFiguresOutOfRangeAreEmptyAndFlagged() {
+        TempDatabase t;
+        Database &db = t.db();
+        const qint64 mum = addMember(db, "妈妈");
+        const qint64 huge = 5'000'000'000'000'000'000;
+        addEntry(db, 2, 40000, "2024-01-05", "S");
+        addEntry(db, 5, 60000, "2024-01-06", "Z");
+        addEntry(db, 5, huge, "2024-02-01", "Z");
+        addEntry(db, 2, 10000, "2024-01-05", "S", mum);
+        addEntry(db, 5, huge, "2024-01-07", "Z", mum);
+        addEntry(db, 5, huge, "2024-01-08", "Z", mum);
+        addEntry(db, 5, huge, "2024-02-02", "Z", mum);
+        const QDate from = day(2024, 1, 1), to = day(2024, 2, 29);
+        QueryRows rows = PersonReport::monthlyList(db, from, to, std::nullopt);
+        // The difference of a row with an empty side is empty too.
+        QCOMPARE(lines(rows), QStringList({"管理员 2024-01 40000 60000 -20000",
+                                           "管理员 2024-02 - 5000000000000000000 "
+                                           "-5000000000000000000",
+                                           "妈妈 2024-01 10000 - -",
+                                           "妈妈 2024-02 - 5000000000000000000 "
+                                           "-5000000000000000000"}));
+        QVERIFY(rows.sumOutOfRange);
+        QVERIFY(!PersonReport::monthlyList(db, from, to, QStringLiteral("管理员")).sumOutOfRange);
+
+        const auto flagged = [](const std::vector<PersonReport::MonthTotals> &months) {
+            QStringList out;
+            for (const auto &m : months)
+                out << (m.outOfRange ? QStringLiteral("!") : QStringLiteral("="));
+            return out.join(QString());
+        };
+        auto months = PersonReport::monthlyChart(db, from, to, std::nullopt);
+        QCOMPARE(lines(months), QStringList({"2024-01 5 -", "2024-02 - -"}));
+        QCOMPARE(flagged(months), QStringLiteral("!!"));
+        // One member's chart is not emptied by another member's totals.
+        months = PersonReport::monthlyChart(db, from, to, QStringLiteral("管理员"));
+        QCOMPARE(lines(months), QStringList({"2024-01 4 6", "2024-02 - 500000000000000"}));
+        QCOMPARE(flagged(months), QStringLiteral("=="));
+        QCOMPARE(flagged(PersonReport::monthlyChart(db, from, to, QStringLiteral("妈妈"))),
+                 QStringLiteral("!="));
+    }
+
     // The scratch table is filled from runs of an index rather than by grouping; it must
     // hold what grouping the entries view by month and name gives, for any books.
     void scratchRowsEqualGroupingTheEntriesView() {
