@@ -94,6 +94,7 @@ void CategoryReportPage::query() {
         // The list opens on its first category; the details follow that once, below.
         const QSignalBlocker quiet(m_categories);
         m_categoryRows->setRows(std::move(totals));
+        m_categories->setSumsOutOfRange(outOfRange);
         m_categories->setCurrentRow(0);
     }
     ErrorPolicy::quietly([this] { showDetails(); });
@@ -119,6 +120,7 @@ void CategoryReportPage::showDetails() {
                                      m_categoryRows->value(row, QStringLiteral("项目")).toString());
     const bool outOfRange = details.sumOutOfRange;
     m_detailRows->setRows(std::move(details));
+    m_details->setSumsOutOfRange(outOfRange);
     if (outOfRange)
         sayOutOfRange();
 }

@@ -105,6 +105,7 @@ void JournalPage::refresh() {
         // The list opens on its first day; the details follow that once, below.
         const QSignalBlocker quiet(m_days);
         m_dayRows->setRows(std::move(days));
+        m_days->setSumsOutOfRange(outOfRange);
         m_days->setCurrentRow(0);
     }
     ErrorPolicy::quietly([this] { showDayEntries(); });

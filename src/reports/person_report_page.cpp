@@ -130,6 +130,7 @@ void PersonReportPage::refreshList() {
                                   chosenMember(m_listBar.member));
     const bool outOfRange = rows.sumOutOfRange;
     m_listRows->setRows(std::move(rows));
+    m_list->setSumsOutOfRange(outOfRange);
     if (outOfRange)
         Notices::sumOutOfRange(m_context.prompts);
 }

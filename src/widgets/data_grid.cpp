@@ -485,6 +485,7 @@ void DataGrid::commitEdit() {
 }
 
 void DataGrid::modelReset() {
+    m_sumsOutOfRange = false; // a new set of rows, whole until told otherwise
     fetchAll();
     applyColumnSettings();
     recomputeFooter();
@@ -613,6 +614,12 @@ QString DataGrid::displayText(const QModelIndex &index) const {
     return index.isValid() ? cellFor(index).text : QString();
 }
 
+void DataGrid::setSumsOutOfRange(bool outOfRange) {
+    m_sumsOutOfRange = outOfRange;
+    recomputeFooter();
+    m_footer->update();
+}
+
 void DataGrid::recomputeFooter() {
     if (m_fetching)
         return;
@@ -638,7 +645,7 @@ void DataGrid::recomputeFooter() {
                 overflow = true;
         }
         // The figure is left empty, saying why in its place.
-        if (overflow)
+        if (overflow || m_sumsOutOfRange)
             m_footerSums.insert(column, QStringLiteral("金额合计超出范围"));
         else
             m_footerSums.insert(column, any ? formatted(column, total) : QString());

@@ -95,6 +95,9 @@ public:
     // The static text under the first visible column; shows the footer.
     void setFooterLabel(const QString &text);
     void setFooterSum(int column, bool on = true);
+    // The rows shown leave out a figure that was beyond the currency range: the footer's
+    // sums would be partial, so they say so instead. Cleared when the model is reset.
+    void setSumsOutOfRange(bool outOfRange);
 
     int currentRow() const;
     void setCurrentRow(int row);
@@ -170,6 +173,7 @@ private:
     QString m_footerLabel;
     QHash<int, QString> m_footerSums; // by model column
     bool m_highlight = false;
+    bool m_sumsOutOfRange = false;
     bool m_fit = false;
     bool m_readOnly = false;
     bool m_applying = false;
