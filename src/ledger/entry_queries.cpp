@@ -113,25 +113,35 @@ BudgetInfo budgetInfo(Database &db, qint64 topId, const QDate &day) {
     // v_flbb written out from the top-level category down: each sub-category's entries
     // of the month are one range of the category index (which holds the day), fast
     // with or without the database's statistics.
-    info.spent = Money::fromColumn(db.scalar(
-        QStringLiteral("select sum(s.s_jine) as a from s_fenlei top"
-                       " join s_fenlei sub on sub.f_id = top.id"
-                       " join s_shouru s on s.f_fenleiid = sub.id"
-                       " where top.id = :id and s.s_date between :first and :last"),
-        {{"id", topId}, {"first", Dates::firstOfMonth(day)}, {"last", Dates::lastOfMonth(day)}}));
+    // A month beyond the currency range (a file written elsewhere) leaves the figure empty
+    // rather than failing, so picking the category still works.
+    bool outOfRange = false;
+    info.spent = Money::fromSum(
+        db.scalar(QStringLiteral("select money_sum(s.s_jine) as a from s_fenlei top"
+                                 " join s_fenlei sub on sub.f_id = top.id"
+                                 " join s_shouru s on s.f_fenleiid = sub.id"
+                                 " where top.id = :id and s.s_date between :first and :last"),
+                  {{"id", topId},
+                   {"first", Dates::firstOfMonth(day)},
+                   {"last", Dates::lastOfMonth(day)}}),
+        &outOfRange);
     return info;
 }
 
 IncomeInfo incomeInfo(Database &db, EntryKind kind, const QDate &day) {
     const QString sum =
-        QStringLiteral("select sum(s_jine) as a from s_shouru"
+        QStringLiteral("select money_sum(s_jine) as a from s_shouru"
                        " where f_class = :kind and s_date between :first and :last");
     const QDate previous = Dates::firstOfPreviousMonth(day);
     IncomeInfo info;
-    info.lastMonth = Money::fromColumn(db.scalar(
-        sum, {{"kind", kind}, {"first", previous}, {"last", Dates::lastOfMonth(previous)}}));
-    info.thisMonth = Money::fromColumn(
-        db.scalar(sum, {{"kind", kind}, {"first", Dates::firstOfMonth(day)}, {"last", day}}));
+    bool outOfRange = false;
+    info.lastMonth = Money::fromSum(
+        db.scalar(sum,
+                  {{"kind", kind}, {"first", previous}, {"last", Dates::lastOfMonth(previous)}}),
+        &outOfRange);
+    info.thisMonth = Money::fromSum(
+        db.scalar(sum, {{"kind", kind}, {"first", Dates::firstOfMonth(day)}, {"last", day}}),
+        &outOfRange);
     return info;
 }
 
