@@ -21,7 +21,7 @@ std::vector<BenchOperation> statementOperations(Database &db) {
     auto listed = std::make_shared<StatementEntries>(StatementQueries::entries(db, expense));
 
     // A4 upright with 15 mm margins, the heights of the printout's fonts.
-    PageParts parts;
+    PrintedParts parts;
     parts.paper = QSizeF(793.7, 1122.5);
     parts.margins = QMarginsF(56.7, 56.7, 56.7, 56.7);
     parts.header = 36;

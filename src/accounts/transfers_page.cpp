@@ -23,18 +23,6 @@ namespace {
 constexpr int GridWidth = 758;
 constexpr int GridHeight = 462;
 
-QDateEdit *periodPicker(QWidget *parent, const QString &name, int x) {
-    auto *picker = new QDateEdit(parent);
-    picker->setAccessibleName(name);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    // The skin's right padding sits beside the drop-down button, not under it: without
-    // it the whole date fits in the 97 pixels.
-    picker->setStyleSheet(QStringLiteral("QDateEdit { padding-right: 2px; }"));
-    picker->setGeometry(x, 8, 97, 25);
-    return picker;
-}
-
 } // namespace
 
 TransfersPage::TransfersPage(const AppContext &context, QWidget *parent)
@@ -50,11 +38,11 @@ TransfersPage::TransfersPage(const AppContext &context, QWidget *parent)
     auto *period = new QLabel(QStringLiteral("转账时间："), this);
     period->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     period->setGeometry(380, 8, 82, 25);
-    m_from = periodPicker(this, QStringLiteral("从"), 464);
+    m_from = PageParts::periodPicker(this, QStringLiteral("从"), 464);
     auto *dash = new QLabel(QStringLiteral("–"), this);
     dash->setAlignment(Qt::AlignCenter);
     dash->setGeometry(561, 8, 7, 25);
-    m_to = periodPicker(this, QStringLiteral("到"), 568);
+    m_to = PageParts::periodPicker(this, QStringLiteral("到"), 568);
     auto *find = PageParts::toolButton(QStringLiteral("查询"), this, 676, 8);
 
     m_model = new BatchTableModel(m_context.db, this);

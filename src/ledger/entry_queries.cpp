@@ -1,28 +1,13 @@
 #include "ledger/entry_queries.h"
 
+#include "ledger/read_rows.h"
 #include "store/database.h"
 #include "store/dates.h"
 
-#include <QSqlRecord>
 #include <algorithm>
 
 namespace EntryQueries {
 namespace {
-
-QueryRows readRows(QSqlQuery query) {
-    QueryRows result;
-    const QSqlRecord record = query.record();
-    for (int c = 0; c < record.count(); ++c)
-        result.headings << record.fieldName(c);
-    while (query.next()) {
-        QVariantList row;
-        row.reserve(record.count());
-        for (int c = 0; c < record.count(); ++c)
-            row << query.value(c);
-        result.rows << row;
-    }
-    return result;
-}
 
 // An empty remark is stored as empty text, as typed, not as NULL.
 QString remarkText(const QString &remark) {
@@ -35,7 +20,7 @@ const QString CategoryColumns =
 } // namespace
 
 QueryRows dayList(Database &db, EntryKind kind, const QDate &day) {
-    return readRows(db.select(
+    return readAllRows(db.select(
         QStringLiteral("select id as 编号, s_date as 时间, f_name as 项目, sys_name as 收付款人,"
                        " s_jine as 金额, z_name as 账户, s_other as 备注"
                        " from s_z_all where f_class = :kind and s_date = :day order by id"),
@@ -55,27 +40,27 @@ QString containsPattern(const QString &text) {
 
 QueryRows searchCategories(Database &db, EntryKind kind, const QString &text) {
     // || gives NULL when the quick code is NULL, so such a category is not found.
-    return readRows(db.select(CategoryColumns +
-                                  QStringLiteral("where f_id <> 0 and f_class = :kind"
-                                                 " and f_name || f_pinyin like :pattern escape '\\'"
-                                                 " order by id"),
-                              {{"kind", kind}, {"pattern", containsPattern(text)}}));
+    return readAllRows(db.select(
+        CategoryColumns + QStringLiteral("where f_id <> 0 and f_class = :kind"
+                                         " and f_name || f_pinyin like :pattern escape '\\'"
+                                         " order by id"),
+        {{"kind", kind}, {"pattern", containsPattern(text)}}));
 }
 
 QueryRows categoriesOfKind(Database &db, EntryKind kind) {
-    return readRows(db.select(CategoryColumns +
-                                  QStringLiteral("where f_id <> 0 and f_class = :kind order by id"),
-                              {{"kind", kind}}));
+    return readAllRows(db.select(
+        CategoryColumns + QStringLiteral("where f_id <> 0 and f_class = :kind order by id"),
+        {{"kind", kind}}));
 }
 
 QueryRows categoriesUnder(Database &db, EntryKind kind, qint64 topId) {
-    return readRows(db.select(
+    return readAllRows(db.select(
         CategoryColumns + QStringLiteral("where f_class = :kind and f_id = :top order by id"),
         {{"kind", kind}, {"top", topId}}));
 }
 
 QueryRows topCategories(Database &db, EntryKind kind) {
-    return readRows(db.select(
+    return readAllRows(db.select(
         QStringLiteral("select id, f_name from s_fenlei where f_id = 0 and f_class = :sorz"
                        " order by id"),
         {{"sorz", kind}}));

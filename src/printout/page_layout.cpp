@@ -16,7 +16,7 @@ int rowsIn(double height, double row) {
 
 } // namespace
 
-PageLayout::PageLayout(const PageParts &parts, const GridShape &grid, int rowCount)
+PageLayout::PageLayout(const PrintedParts &parts, const GridShape &grid, int rowCount)
     : m_parts(parts), m_widths(grid.widths), m_rowCount(std::max(0, rowCount)) {
     m_width = std::max(1.0, parts.paper.width() - parts.margins.left() - parts.margins.right());
     m_height = std::max(1.0, parts.paper.height() - parts.margins.top() - parts.margins.bottom());

@@ -11,7 +11,7 @@ enum class FitMode {
 };
 
 // The parts of a printed page, in the printout's units (1/96 inch, a screen pixel).
-struct PageParts {
+struct PrintedParts {
     QSizeF paper;       // as the sheet lies
     QMarginsF margins;  // left, top, right, bottom
     double header = 0;  // the page header, on every page
@@ -50,7 +50,7 @@ public:
     };
 
     PageLayout() = default;
-    PageLayout(const PageParts &parts, const GridShape &grid, int rowCount);
+    PageLayout(const PrintedParts &parts, const GridShape &grid, int rowCount);
 
     int pageCount() const { return m_rowBlocks * int(m_bands.size()); }
     // Page number (1-based) of the layout, clamped to the pages there are.
@@ -73,7 +73,7 @@ public:
     double gridBottom() const;
 
 private:
-    PageParts m_parts;
+    PrintedParts m_parts;
     QList<double> m_widths;
     QList<Band> m_bands;
     double m_scale = 1;

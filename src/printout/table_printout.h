@@ -65,7 +65,7 @@ private:
     PrintTexts m_texts;
     QFont m_font;
     QList<double> m_widths;
-    PageParts m_parts;
+    PrintedParts m_parts;
     PageLayout m_layout;
 };
 

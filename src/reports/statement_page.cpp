@@ -12,6 +12,7 @@
 #include "reports/statement_table.h"
 #include "store/money.h"
 #include "widgets/data_grid.h"
+#include "widgets/page_parts.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -28,16 +29,6 @@ const QString AllMembers = QStringLiteral("全部用户");
 const QString Income = QStringLiteral("收入");
 const QString Expense = QStringLiteral("支出");
 constexpr int ColumnWidth = 100;
-
-QDateEdit *periodPicker(QWidget *parent, const QString &name, int x) {
-    auto *picker = new QDateEdit(parent);
-    picker->setAccessibleName(name);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    picker->setStyleSheet(QStringLiteral("QDateEdit { padding-right: 2px; }"));
-    picker->setGeometry(x, 8, 97, 25);
-    return picker;
-}
 
 QLabel *caption(QWidget *parent, const QString &text, int x, int width) {
     auto *label = new QLabel(text, parent);
@@ -59,9 +50,9 @@ StatementPage::StatementPage(const AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("statementPage"));
     caption(this, QStringLiteral("从"), 4, 18);
-    m_from = periodPicker(this, QStringLiteral("从"), 22);
+    m_from = PageParts::periodPicker(this, QStringLiteral("从"), 22);
     caption(this, QStringLiteral("到"), 121, 18);
-    m_to = periodPicker(this, QStringLiteral("到"), 139);
+    m_to = PageParts::periodPicker(this, QStringLiteral("到"), 139);
     m_member = new QComboBox(this);
     m_member->setObjectName(QStringLiteral("memberBox"));
     m_member->setAccessibleName(QStringLiteral("用户"));

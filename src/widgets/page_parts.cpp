@@ -6,6 +6,7 @@
 #include "ledger/batch_table_model.h"
 #include "widgets/data_grid.h"
 
+#include <QDateEdit>
 #include <QHelpEvent>
 #include <QPushButton>
 #include <QTableView>
@@ -75,6 +76,18 @@ bool mayLeave(Prompts &prompts, bool pending, const std::function<bool()> &save,
         break;
     }
     return false;
+}
+
+QDateEdit *periodPicker(QWidget *parent, const QString &name, int x) {
+    auto *picker = new QDateEdit(parent);
+    picker->setAccessibleName(name);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    // The skin's right padding sits beside the drop-down button, not under it: without
+    // it the whole date fits in the 97 pixels.
+    picker->setStyleSheet(QStringLiteral("QDateEdit { padding-right: 2px; }"));
+    picker->setGeometry(x, 8, 97, 25);
+    return picker;
 }
 
 std::optional<qint64> confirmedDeleteOfCurrentRow(DataGrid &grid, BatchTableModel &model,

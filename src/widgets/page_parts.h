@@ -7,11 +7,16 @@
 class BatchTableModel;
 class DataGrid;
 class Prompts;
+class QDateEdit;
 class QPushButton;
 class QWidget;
 
 // Pieces the three account pages share.
 namespace PageParts {
+
+// A period picker (从 or 到), 97 by 25 pixels at (x, 8), showing yyyy-MM-dd with a
+// calendar that drops down.
+QDateEdit *periodPicker(QWidget *parent, const QString &name, int x);
 
 // A tool-bar button, 75 by 25 pixels, at the given place.
 QPushButton *toolButton(const QString &text, QWidget *parent, int x, int y);

@@ -7,8 +7,8 @@ namespace {
 // A page 800 wide and 1000 high without margins: the grid's body is 910 high (header
 // 50, footer 20, heading 20), 880 on the first page under the 30 of the title; rows of
 // 10 give 88 rows on the first page and 91 on the others.
-PageParts parts() {
-    PageParts p;
+PrintedParts parts() {
+    PrintedParts p;
     p.paper = QSizeF(800, 1000);
     p.header = 50;
     p.title = 30;
@@ -120,7 +120,7 @@ private slots:
     }
 
     void marginsAndDegenerateSizes() {
-        PageParts p = parts();
+        PrintedParts p = parts();
         p.margins = QMarginsF(100, 100, 100, 100); // 600 x 800 inside
         const PageLayout inside(p, columns({300, 300, 10}), 10);
         QCOMPARE(inside.printableWidth(), 600.0);
